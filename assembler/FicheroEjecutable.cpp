@@ -1,0 +1,89 @@
+#include "FicheroEjecutable.h"
+
+#include <fstream>
+
+namespace velmo {
+
+std::string NombreVersion(int ver) {
+    switch (ver) {
+    case 1:
+        return kNombreVLM1;
+    case 2:
+        return kNombreVLM1Modif;
+    case 3:
+        return kNombreVLMConfigurable;
+    default:
+        return {};
+    }
+}
+
+int CodigoVersionVL(const std::string& nombre) {
+    if (nombre == kNombreVLM1) {
+        return 0;
+    }
+    if (nombre == kNombreVLM1Modif) {
+        return 1;
+    }
+    if (nombre == kNombreVLMConfigurable) {
+        return 2;
+    }
+    return -1;
+}
+
+ImagenMemoria ImagenLibre() {
+    ImagenMemoria imagen;
+    for (int i = 0; i < kPalabrasMemoria; ++i) {
+        imagen[static_cast<std::size_t>(i)] = PalabraLibre(i);
+    }
+    return imagen;
+}
+
+LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta) {
+    LecturaEjecutable lectura;
+    std::ifstream in(ruta, std::ios::binary);
+    if (!in) {
+        lectura.estado = EstadoLectura::NoSePuedeAbrir;
+        return lectura;
+    }
+    if (!LeeRegInst(in, lectura.cabecera)) {
+        lectura.estado = EstadoLectura::CabeceraIncorrecta;
+        return lectura;
+    }
+    lectura.version = CodigoVersionVL(lectura.cabecera.cop);
+    if (lectura.version < 0) {
+        lectura.estado = EstadoLectura::CabeceraIncorrecta;
+        return lectura;
+    }
+    for (auto& palabra : lectura.palabras) {
+        if (!LeeRegInst(in, palabra)) {
+            lectura.estado = EstadoLectura::Corrupto;
+            return lectura;
+        }
+        ++lectura.palabrasLeidas;
+    }
+    lectura.estado = EstadoLectura::Correcto;
+    return lectura;
+}
+
+TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string& nombreListado) {
+    TregInst cabecera;
+    cabecera.direccion = 0;
+    cabecera.cop = nombreVersion;
+    cabecera.Descripcion = nombreListado; // the record keeps the first 20 bytes on disk
+    return cabecera;
+}
+
+bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera, const ImagenMemoria& palabras) {
+    std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    bool ok = EscribeRegInst(out, cabecera);
+    for (const auto& palabra : palabras) {
+        ok = ok && EscribeRegInst(out, palabra);
+    }
+    out.close();
+    return ok && !out.fail();
+}
+
+} // namespace velmo
