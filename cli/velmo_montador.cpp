@@ -6,10 +6,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -43,10 +43,14 @@ int main(int argc, char** argv) {
         return codigo == 0 ? 0 : 2;
     }
 
+    std::error_code error;
     std::ifstream entrada(fuente, std::ios::binary);
-    std::ostringstream bytes;
-    if (!entrada || !(bytes << entrada.rdbuf() || entrada.peek() == std::char_traits<char>::eof()) ||
-        entrada.bad()) {
+    if (std::filesystem::is_directory(fuente, error) || !entrada) {
+        std::cerr << "velmo-montador: no se puede leer el fichero " << fuente << '\n';
+        return 2;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(entrada), {}};
+    if (entrada.bad()) {
         std::cerr << "velmo-montador: no se puede leer el fichero " << fuente << '\n';
         return 2;
     }
@@ -55,7 +59,7 @@ int main(int argc, char** argv) {
     }
 
     AnfitrionConsola anfitrion;
-    const std::string texto = velmo::ConLineaFinal(velmo::TextoFuenteAUtf8(bytes.str()));
+    const std::string texto = velmo::ConLineaFinal(velmo::TextoFuenteAUtf8(bytes));
     const auto resultado = velmo::Montar(texto, ejecutable, anfitrion);
     for (const auto& mensaje : resultado.mensajes) {
         std::cout << mensaje << '\n';
