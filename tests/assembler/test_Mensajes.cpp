@@ -248,6 +248,21 @@ TEST_F(Mensajes, FileFaultsEndTheAssemblyWithoutAnExecutable) {
     Falla(V1("\tadd a, b\n"), {"Error: no se puede crear el fichero " + salida_ + ".txt"}, -1);
 }
 
+TEST_F(Mensajes, RecordsThatCannotBeWrittenFailTheAssemblyWithOneBox) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "sin /dev/full";
+    }
+    // Every write to the output fails as on a full disk; only the link is removed afterwards.
+    std::filesystem::create_symlink("/dev/full", salida_);
+    Falla(V1("\tadd a, b\n\tadd a, b\n"), {"Error: no se puede escribir el fichero " + salida_}, -1);
+    ASSERT_EQ(anfitrion_.mensajes.size(), 1u);
+    EXPECT_EQ(anfitrion_.mensajes[0].texto, "Error al acceder al fichero");
+    EXPECT_EQ(anfitrion_.mensajes[0].titulo, "Montador");
+    EXPECT_EQ(anfitrion_.mensajes[0].icono, IconoMensaje::Error);
+    EXPECT_FALSE(std::filesystem::is_symlink(salida_));
+    EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+}
+
 TEST(ConLineaFinal, AppendsOneEmptyLineOnlyAfterAFilledLastLine) {
     EXPECT_EQ(ConLineaFinal(""), "");
     EXPECT_EQ(ConLineaFinal("add a, b"), "add a, b\n");
