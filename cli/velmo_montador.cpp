@@ -58,6 +58,14 @@ int main(int argc, char** argv) {
         ejecutable = velmo::QuitaExtension(fuente) + ".vlx";
     }
 
+    // The executable and its listing are written over whatever is at their paths: never over the source.
+    for (const auto& destino : {ejecutable, ejecutable + ".txt"}) {
+        if (std::filesystem::equivalent(fuente, destino, error)) {
+            std::cerr << "velmo-montador: el fichero " << destino << " es el propio fuente\n";
+            return 2;
+        }
+    }
+
     AnfitrionConsola anfitrion;
     const std::string texto = velmo::ConLineaFinal(velmo::TextoFuenteAUtf8(bytes));
     const auto resultado = velmo::Montar(texto, ejecutable, anfitrion);

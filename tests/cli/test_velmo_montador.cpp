@@ -127,6 +127,16 @@ TEST_F(VelmoMontador, WindowsSourceIsReadAsWindows1252) {
     EXPECT_EQ(f.salida, "syntax error: en línea --> 5\n> \tadd a, ñ\n>         ^\n");
 }
 
+TEST_F(VelmoMontador, NeverWritesOverTheSource) {
+    const std::string texto = ".ver 1\n.data 20\n.code\n";
+    const auto fuente = Escribe("prog.vlx", texto);
+    EXPECT_EQ(Ejecuta(Q(fuente)).estado, 2);
+    EXPECT_EQ(Lee(fuente), texto);
+    const auto otro = Escribe("p.vlx.txt", texto);
+    EXPECT_EQ(Ejecuta(Q(otro) + " -o " + Q(dir_ / "p.vlx")).estado, 2);
+    EXPECT_EQ(Lee(otro), texto);
+}
+
 TEST_F(VelmoMontador, WrongArgumentsOrUnreadableSource) {
     EXPECT_EQ(Ejecuta("").estado, 2);
     EXPECT_EQ(Ejecuta(Q(dir_ / "no_existe.asm")).estado, 2);
