@@ -233,6 +233,20 @@ TEST_F(Codificacion, JumpToAVariableWarnsAndKeepsItsAddress) {
     EXPECT_EQ(LeeFicheroEjecutable(salida_).palabras[0].Valor, 49152 + 10 * 128 + 10);
 }
 
+TEST_F(Codificacion, LongNamesAreFoundByTheirFirstTwentyCharacters) {
+    const auto r = Monta(".ver 1\n.data 20\ndw contador_de_vueltas_total 3\n.code\n"
+                         "\tadd contador_de_vueltas_total, contador_de_vueltas_total\n");
+    ASSERT_TRUE(r.correcto);
+    const auto lectura = LeeFicheroEjecutable(salida_);
+    EXPECT_EQ(lectura.palabras[0].Valor, 20 * 128 + 20);
+    EXPECT_EQ(lectura.palabras[20].Descripcion, "contador_de_vueltas_");
+
+    const auto doble =
+        Monta(".ver 1\n.data 20\ndw contador_de_vueltas_total 3\ndw contador_de_vueltas_otro 1\n.code\n");
+    EXPECT_FALSE(doble.correcto);
+    EXPECT_EQ(doble.mensajes.back(), "> Variable ya definida: contador_de_vueltas_otro");
+}
+
 TEST_F(Codificacion, NonAsciiListingPathIsCutAfterConversion) {
     salida_ = (dir_ / "año_programa_de_prueba.vlx").string();
     ASSERT_TRUE(Monta(".ver 1\n.data 0\ndw x 1\n.code\n").correcto);
