@@ -59,24 +59,34 @@ std::string NombreControl(TTipoControl control) {
 
 AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args) {
     CLI::App app{"Simula un ejecutable de Velmo sin ventanas.", "velmo-sim"};
-    app.set_help_flag("-h,--help", "Muestra esta ayuda y termina");
+    app.set_help_flag("-h,--help", "Muestra esta ayuda y termina")->group("Opciones");
     app.allow_extras();
+    app.option_defaults()->group("Opciones");
+    app.get_formatter()->label("Usage", "Uso");
+    app.get_formatter()->label("OPTIONS", "OPCIONES");
+    app.get_formatter()->label("Positionals", "Argumentos");
 
     std::string ejecutable, control, microprograma, alu, ciclos, instrucciones, breakpoints;
     bool json = false;
     bool traza = false;
-    app.add_option("EJECUTABLE", ejecutable, "Fichero .vlx que se abre como en el simulador");
+    app.add_option("EJECUTABLE", ejecutable, "Fichero .vlx que se abre como en el simulador")
+        ->type_name("FICHERO");
     auto* optControl = app.add_option("--control", control,
                                       "Unidad de control de un ejecutable de versión 1: normal, optimizado o "
-                                      "microprogramado (normal por defecto)");
-    app.add_option("--microprograma", microprograma, "Versión 3: fichero .mpr con las 16 microinstrucciones");
+                                      "microprogramado (normal por defecto)")
+                           ->type_name("TIPO");
+    app.add_option("--microprograma", microprograma, "Versión 3: fichero .mpr con las 16 microinstrucciones")
+        ->type_name("FICHERO");
     app.add_option("--alu", alu,
-                   "Versión 3: opción elegida en cada grupo de la ALU, C0,C1,C2,C3 (-1: ninguna)");
-    auto* optCiclos = app.add_option("--ciclos", ciclos, "Ejecuta N ciclos");
-    auto* optInstrucciones = app.add_option("--instrucciones", instrucciones, "Ejecuta N instrucciones");
+                   "Versión 3: opción elegida en cada grupo de la ALU (-1: ninguna; 0,0,0,0 por defecto)")
+        ->type_name("C0,C1,C2,C3");
+    auto* optCiclos = app.add_option("--ciclos", ciclos, "Ejecuta N ciclos")->type_name("N");
+    auto* optInstrucciones =
+        app.add_option("--instrucciones", instrucciones, "Ejecuta N instrucciones")->type_name("N");
     auto* optBreakpoint =
         app.add_option("--hasta-breakpoint", breakpoints,
-                       "Pone puntos de ruptura en DIR[,DIR...] y ejecuta hasta uno de ellos");
+                       "Pone puntos de ruptura en esas direcciones y ejecuta hasta uno de ellos")
+            ->type_name("DIR[,DIR...]");
     app.add_flag("--json", json, "Escribe el estado final como un objeto JSON");
     app.add_flag("--traza", traza, "Escribe las líneas de traza en la salida de errores");
 
