@@ -188,6 +188,9 @@ TEST_F(UCCableada, ModifiedMachineRunsClearMovdAndAcum) {
     EXPECT_EQ(Estados(3, 4, 0), (V{1, 3, 5})) << "opcode 4 decodes as ADD/CMP";
     uc.EstadoActual = 0;
     EXPECT_EQ(Estados(4, 3, 1), (V{0, 1, 2, 1}));
+    uc.EstadoActual = 0;
+    EXPECT_EQ(Estados(4, 2, 0), (V{0, 1, 6, 0}));
+    EXPECT_EQ(Estados(3, 3, 0), (V{1, 0, 1}));
 }
 
 TEST_F(UCCableada, ModifiedMachineTraceLinesAndAStrayConstantState) {
