@@ -92,8 +92,8 @@ inline constexpr std::array<TRegConfCable, 3> kPuertosPC = {{
     detalle::Dato(7, "wPcMux", 2),
 }};
 
-/// Port 4 carries the map index of the source field as the machine always had it; the engine copies
-/// the IR's three field ports to the map by fixed index, so it is never used for wiring.
+/// Port 4 shares the source field's map index; the engine copies the IR's three field ports to the map
+/// by fixed index, so that index is never used for wiring.
 inline constexpr std::array<TRegConfCable, 5> kPuertosIR = {{
     detalle::Control(1, "wPIr", 12),
     detalle::Dato(16, "wMemOutIr", 6),
