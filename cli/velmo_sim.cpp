@@ -5,6 +5,12 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // A traced run writes hundreds of thousands of lines to stderr: buffer them instead of one write each.
+    std::ios::sync_with_stdio(false);
+    std::cerr.unsetf(std::ios::unitbuf);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return velmo::EjecutaVelmoSim(args, std::cout, std::cerr);
+    const int codigo = velmo::EjecutaVelmoSim(args, std::cout, std::cerr);
+    std::cerr.flush();
+    std::cout.flush();
+    return codigo;
 }

@@ -88,13 +88,5 @@ TEST(ArgumentosSim, LaAyudaTerminaConCodigo0) {
     EXPECT_NE(r.texto.find("--hasta-breakpoint"), std::string::npos);
 }
 
-TEST(ArgumentosSim, NombresDeLosTiposDeControl) {
-    EXPECT_EQ(NombreControl(tnormal), "normal");
-    EXPECT_EQ(NombreControl(toptimizado), "optimizado");
-    EXPECT_EQ(NombreControl(tMicroprogramado), "microprogramado");
-    EXPECT_EQ(NombreControl(TVL1Modif), "modificado");
-    EXPECT_EQ(NombreControl(TMicroprogramable), "microprogramable");
-}
-
 } // namespace
 } // namespace velmo
