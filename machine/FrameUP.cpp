@@ -1,0 +1,16 @@
+#include "FrameUP.h"
+
+#include "CablesMaquina.h"
+
+namespace velmo {
+
+const TRegConfCable& TOrganizacion::Cable(int indice) {
+    return kMapaUP.at(static_cast<std::size_t>(indice));
+}
+
+void TOrganizacion::CreaCablesOrg() {
+    datos_.Valor.fill(0);
+    datos_.activado.fill(false);
+}
+
+} // namespace velmo

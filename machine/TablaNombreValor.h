@@ -1,0 +1,84 @@
+#pragma once
+// The shape shared by the register, control-signal and memory-signal tables: names and their values.
+// Values are stored as numbers with the way to write them and formatted only when a window asks, so a
+// cycle that updates every entry builds no text.
+
+#include "EstadoVentana.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velmo {
+
+/// One value cell: a literal text, or a number written in binary (with a digit count) or in decimal.
+struct ValorCelda {
+    enum Forma : std::uint8_t { Texto, Binario, Decimal };
+    Forma forma = Texto;
+    std::uint8_t digitos = 0;
+    std::int32_t numero = 0;
+    std::string texto;
+
+    std::string Formatea() const;
+    bool operator==(const ValorCelda&) const = default;
+};
+
+class TablaNombreValor : public EstadoVentana {
+public:
+    struct Datos {
+        std::vector<std::string> NombreCables;
+        std::vector<ValorCelda> ValorCables;
+        bool operator==(const Datos&) const = default;
+    };
+
+    /// Names and initial values; repaints.
+    void Inicializa();
+
+    /// The first entry whose name equals `nombre` exactly gets the text; an unknown name changes nothing.
+    void SetValorCablesByName(const std::string& valor, const std::string& nombre);
+
+    /// Index of the first entry with that exact name, -1 when there is none. Resolve once, then use the
+    /// numeric setters below every cycle.
+    int IndiceDe(const std::string& nombre) const;
+
+    /// Entry `indice` shows `valor` as `digitos` binary digits.
+    void SetValorBinario(int indice, int valor, int digitos);
+    /// Entry `indice` shows `valor` in decimal.
+    void SetValorDecimal(int indice, int valor);
+
+    int NumCables() const { return static_cast<int>(datos_.NombreCables.size()); }
+    const std::string& NombreCable(int i) const {
+        return datos_.NombreCables.at(static_cast<std::size_t>(i));
+    }
+    /// The value text of entry i as the window shows it (without the two leading spaces).
+    std::string ValorCable(int i) const {
+        return datos_.ValorCables.at(static_cast<std::size_t>(i)).Formatea();
+    }
+
+    /// The grid cell text of the two-column tables: two spaces, then the name (column 0) or the value.
+    virtual std::string TextoCelda(int columna, int fila) const;
+
+    const Datos& GetDatos() const { return datos_; }
+    void RestauraDatos(const Datos& d) {
+        datos_ = d;
+        Repinta();
+    }
+
+protected:
+    struct Entrada {
+        const char* nombre;
+        const char* inicial;
+    };
+    explicit TablaNombreValor(std::vector<Entrada> entradas);
+
+    /// The control-signal table repaints after every change; the other two wait for the engine.
+    virtual bool RepintaCadaCambio() const { return false; }
+
+private:
+    void Cambiado() const;
+
+    std::vector<Entrada> entradas_;
+    Datos datos_;
+};
+
+} // namespace velmo

@@ -1,0 +1,83 @@
+#pragma once
+// The Velmo simulation: builds the datapath and its control unit, wires them by signal index and runs
+// them one clock cycle, one instruction or up to a breakpoint at a time.
+
+#include "ObjAlu.h"
+#include "ObjIncrementador.h"
+#include "ObjMemoria.h"
+#include "ObjMux.h"
+#include "ObjRegistro.h"
+#include "ObjUnidadControl.h"
+#include "objSimulador.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velmo {
+
+class TSimuladorVelmo : public TSimulador {
+public:
+    /// Opens `fichero`, asks the host for the control unit or the microprogram, builds the machine and
+    /// runs the opening cycle (the fetch of address 0). Throws ErrorAperturaEjecutable when the file
+    /// cannot be opened; an exception out of the opening cycle reaches the caller too.
+    TSimuladorVelmo(AnfitrionMaquina& anfitrion, const std::string& fichero);
+
+    void EjecutaCiclo() override;
+    void Monitoriza() override;
+    /// Cycles up to the next instruction fetch; false when a user microprogram made no progress.
+    bool EjecutaInstruccion() override;
+    void MostrarMicroprograma() override;
+    void MostrarMaquinaEstados() override;
+    void EjecutaHastaBreakpoint() override;
+
+    /// The datapath signals the state (hard-wired) or microaddress just executed used.
+    void AnimaUnidadProceso(int estado, int microdireccion);
+
+    bool findeinstruccion() const { return findeinstruccion_; }
+    bool IsCopModif() const { return isCopModif_; }
+    std::int32_t RegAux() const { return regAux_; }
+    std::int32_t EstadoActual() const { return estadoActual_; }
+    std::int32_t currentPc() const { return currentPc_; }
+
+    const TRegistro& RegPC() const { return *pc_; }
+    const TRegistro& RegIR() const { return *ir_; }
+    const TRegistro& RegA() const { return *a_; }
+    const TRegistro& RegB() const { return *b_; }
+    const TRegistro& RegFZ() const { return *fz_; }
+    const TMemoria& Memoria() const { return *memoria_; }
+    const TUnidadControl& UnidadControl() const { return *uc_; }
+
+private:
+    void CreaElemOrg();
+    void Ciclo(bool traza);
+    void Traza(const std::string& linea) const;
+
+    bool findeinstruccion_ = false;
+    bool isCopModif_ = false;
+    std::int32_t regAux_ = 0;
+    std::int32_t estadoActual_ = 0;
+    std::int32_t currentPc_ = 0;
+
+    // The elements of the list, by kind; the list owns them.
+    TUnidadControl* uc_ = nullptr;
+    TRegistro* pc_ = nullptr;
+    TRegistro* a_ = nullptr;
+    TRegistro* b_ = nullptr;
+    TRegistro* ir_ = nullptr;
+    TRegistro* fz_ = nullptr;
+    TMux* mux_ = nullptr;
+    TAlu* alu_ = nullptr;
+    TMemoria* memoria_ = nullptr;
+    TIncrementador* incrementador_ = nullptr;
+    std::array<TRegistro*, 5> registros_{};
+
+    // Names resolved once: the table entry of each register and of each control-unit port (-1: not shown).
+    std::array<int, 5> filaRegistro_{};
+    std::array<int, 10> filaPuertoUC_{};
+    int filaUProg_ = -1;
+    int filaEnt_ = -1;
+    int filaMem_ = -1;
+    int filaSal_ = -1;
+};
+
+} // namespace velmo
