@@ -1,5 +1,6 @@
 #include "AnfitrionGUI.h"
 
+#include "AnfitrionSinVentanas.h"
 #include "Debug.h"
 #include "DialogoModal.h"
 
@@ -29,6 +30,12 @@ IconoCaja Caja(IconoMensaje icono) {
 
 QString Q(const std::string& texto) {
     return QString::fromStdString(texto);
+}
+
+/// The answers of a host without windows: what the machine gets while a window is missing.
+AnfitrionSinVentanas& SinVentanas() {
+    static AnfitrionSinVentanas anfitrion;
+    return anfitrion;
 }
 
 } // namespace
@@ -64,9 +71,76 @@ void AnfitrionGUI::AnadeLineaTraza(const std::string& linea) {
     debug_.anade_linea(Q(linea));
 }
 
-EleccionControl AnfitrionGUI::EligeControl() {
+int AnfitrionGUI::OpcionAlu(int cop) {
+    if (vistas.opcionAlu) {
+        return vistas.opcionAlu(cop);
+    }
+    return SinVentanas().OpcionAlu(cop);
+}
+
+TTipoControl AnfitrionGUI::EligeControl() {
     Modal().ejecuta(elige_);
-    return elige_.Eleccion();
+    switch (elige_.Eleccion()) {
+    case EleccionControl::Microprogramado:
+        return tMicroprogramado;
+    case EleccionControl::Optimizado:
+        return toptimizado;
+    case EleccionControl::Normal:
+        return tnormal;
+    }
+    return tnormal;
+}
+
+Microprograma AnfitrionGUI::EditaMicroprograma() {
+    if (vistas.editaMicroprograma) {
+        return vistas.editaMicroprograma();
+    }
+    return SinVentanas().microprograma;
+}
+
+void AnfitrionGUI::SetTipoControlMapaAlu(TTipoControl tipo) {
+    if (vistas.setTipoControlMapaAlu) {
+        vistas.setTipoControlMapaAlu(tipo);
+    }
+}
+
+void AnfitrionGUI::AvisoBreakpoint() {
+    if (vistas.avisoBreakpoint) {
+        vistas.avisoBreakpoint();
+    }
+}
+
+void AnfitrionGUI::Monitoriza(TOrganizacion& up) {
+    if (vistas.monitoriza) {
+        vistas.monitoriza(up);
+    }
+}
+
+void AnfitrionGUI::MostrarMicroprograma(TFrameControl& uc) {
+    if (vistas.mostrarMicroprograma) {
+        vistas.mostrarMicroprograma(uc);
+    }
+}
+
+void AnfitrionGUI::MostrarMaquinaEstados(TTipoControl tipo) {
+    if (vistas.mostrarMaquinaEstados) {
+        vistas.mostrarMaquinaEstados(tipo);
+    }
+}
+
+void AnfitrionGUI::DestelloReloj(const TFrameControl& uc) {
+    if (vistas.destelloReloj) {
+        vistas.destelloReloj(uc);
+    }
+    if (PausaReloj()) {
+        EsperaReloj(kDestelloMs);
+    }
+}
+
+void AnfitrionGUI::FinDeCiclo() {
+    if (vistas.finDeCiclo) {
+        vistas.finDeCiclo();
+    }
 }
 
 void AnfitrionGUI::ReiniciaTraza() {
@@ -75,15 +149,15 @@ void AnfitrionGUI::ReiniciaTraza() {
     debug_.setGeometry(200, 200, 300, 420);
 }
 
-void AnfitrionGUI::PausaReloj(int milisegundos) {
-    if (!pausaActiva || milisegundos <= 0) {
+void AnfitrionGUI::EsperaReloj(int milisegundos) {
+    if (milisegundos <= 0) {
         return;
     }
-    if (enPausa_) {
+    if (enEspera_) {
         QThread::msleep(static_cast<unsigned long>(milisegundos));
         return;
     }
-    enPausa_ = true;
+    enEspera_ = true;
     const QDeadlineTimer fin(milisegundos);
     while (!fin.hasExpired()) {
         // Paint and run timers until the deadline, without taking clicks or keys.
@@ -92,7 +166,7 @@ void AnfitrionGUI::PausaReloj(int milisegundos) {
                            &QEventLoop::quit);
         espera.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    enPausa_ = false;
+    enEspera_ = false;
 }
 
 } // namespace velmo

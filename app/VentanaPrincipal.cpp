@@ -11,6 +11,7 @@
 #include "FormEligeSim.h"
 #include "Plataforma.h"
 #include "RegistroGlobal.h"
+#include "SimulacionVelmo.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -68,6 +69,9 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     Debug->setWindowState(Qt::WindowMinimized);
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
+    fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
+        return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta);
+    };
 
     HabilitaSimulacion(false, true);
     HabilitaFuente(true);
@@ -430,7 +434,12 @@ bool TVentanaPrincipal::AbrirFicheroVelmo(const QString& ruta) {
     if (fabrica_) {
         try {
             SimuladorVelmo = fabrica_(*this, ruta);
+        } catch (const ErrorAperturaEjecutable& error) {
+            SimuladorVelmo.reset();
+            Modal().mensaje(this, QString::fromStdString(error.what()), kTitulo, IconoCaja::Error);
+            return false;
         } catch (...) {
+            // Not retried: a simulation that fails while it opens would fail again on every reset.
             SimuladorVelmo.reset();
             Modal().mensaje(this, QStringLiteral("No se ha podido abrir la simulación de %1").arg(ruta),
                             kTitulo, IconoCaja::Error);

@@ -4,6 +4,7 @@
 #include "Debug.h"
 #include "EntornoPruebas.h"
 #include "FormEligeSim.h"
+#include "FrameUC.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -90,38 +91,74 @@ private slots:
             static_cast<TFormElige&>(dialogo).RbuttonMicroProgramado->click();
             return int(QDialog::Accepted);
         };
-        QCOMPARE(anfitrion.EligeControl(), EleccionControl::Microprogramado);
+        QCOMPARE(anfitrion.EligeControl(), tMicroprogramado);
         guion.alDialogo = [](QDialog&) { return int(QDialog::Accepted); };
-        QCOMPARE(anfitrion.EligeControl(), EleccionControl::Microprogramado);
+        QCOMPARE(anfitrion.EligeControl(), tMicroprogramado);
         QCOMPARE(guion.dialogos.size(), std::size_t(2));
         QCOMPARE(guion.dialogos[0], static_cast<QDialog*>(&elige));
     }
 
-    void anfitrion_pausaDelReloj() {
+    void anfitrion_eligeControlNormalUOptimizado() {
+        pruebas::GuionModal guion;
+        TDebug d;
+        TFormElige elige;
+        AnfitrionGUI anfitrion(nullptr, d, elige);
+        guion.alDialogo = [](QDialog&) { return int(QDialog::Accepted); };
+        QCOMPARE(anfitrion.EligeControl(), tnormal);
+        elige.RGroupOptimizado->click();
+        QCOMPARE(anfitrion.EligeControl(), toptimizado);
+    }
+
+    void anfitrion_ventanasQueFaltanNoSeVen() {
+        pruebas::GuionModal guion;
+        TDebug d;
+        TFormElige elige;
+        AnfitrionGUI anfitrion(nullptr, d, elige);
+        // Without the configuration and editor windows the machine gets what a new editor starts with.
+        const Microprograma micro = anfitrion.EditaMicroprograma();
+        QCOMPARE(int(micro[5].pIr), 1);
+        QCOMPARE(int(micro[5].Salto), 1);
+        QCOMPARE(anfitrion.OpcionAlu(2), 0);
+        anfitrion.AvisoBreakpoint();
+        anfitrion.MostrarMaquinaEstados(tnormal);
+        QVERIFY(guion.dialogos.empty() && guion.mensajes.empty());
+        // Once a window is there, it answers.
+        anfitrion.vistas.opcionAlu = [](int cop) { return cop == 2 ? 3 : -1; };
+        QCOMPARE(anfitrion.OpcionAlu(2), 3);
+        QCOMPARE(anfitrion.OpcionAlu(1), -1);
+    }
+
+    void anfitrion_esperaDelReloj() {
         TDebug d;
         TFormElige elige;
         AnfitrionGUI anfitrion(nullptr, d, elige);
         int veces = 0;
-        bool anidadaCorta = false;
-        // A timer that fires during the pause may ask for another pause: it only waits.
+        bool anidadaEspera = false;
+        // A timer that fires during the wait may ask for another wait: it only sleeps.
         QTimer::singleShot(5, [&] {
             ++veces;
             QElapsedTimer dentro;
             dentro.start();
-            anfitrion.PausaReloj(10);
-            anidadaCorta = dentro.elapsed() >= 10;
+            anfitrion.EsperaReloj(10);
+            anidadaEspera = dentro.elapsed() >= 10;
         });
         QElapsedTimer reloj;
         reloj.start();
-        anfitrion.PausaReloj(30);
+        anfitrion.EsperaReloj(30);
         QVERIFY(reloj.elapsed() >= 30);
-        QCOMPARE(veces, 1); // timers keep running during the pause
-        QVERIFY(anidadaCorta);
+        QCOMPARE(veces, 1); // timers keep running during the wait
+        QVERIFY(anidadaEspera);
 
-        anfitrion.pausaActiva = false;
+        // The clock flash draws the lit line, then holds it for 30 ms unless the pause is off.
+        int destellos = 0;
+        anfitrion.vistas.destelloReloj = [&](const TFrameControl&) { ++destellos; };
+        const TFrameControl uc;
         reloj.restart();
-        anfitrion.PausaReloj(500);
-        QVERIFY(reloj.elapsed() < 100);
+        anfitrion.DestelloReloj(uc);
+        QVERIFY(reloj.elapsed() >= AnfitrionGUI::kDestelloMs);
+        anfitrion.SetPausaReloj(false);
+        anfitrion.DestelloReloj(uc);
+        QCOMPARE(destellos, 2);
     }
 };
 
