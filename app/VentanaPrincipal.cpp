@@ -222,7 +222,7 @@ void TVentanaPrincipal::CreaAcciones() {
     const auto orden = [this](QAction* accion, void (TVentanaPrincipal::*metodo)()) {
         Orden(accion, [this, metodo] { (this->*metodo)(); });
     };
-    Orden(CargarFuente, [this] { AbreMontador(acMontadorNone); });
+    Orden(CargarFuente, [this] { AbreMontador(InicioMontador::Ninguno); });
     orden(CargarEjecutableVelmo1, &TVentanaPrincipal::CargarEjecutableVelmo1Click);
     orden(Cerrar, &TVentanaPrincipal::CerrarClick);
     orden(Salir, &TVentanaPrincipal::FileExit1Execute);
@@ -248,7 +248,7 @@ void TVentanaPrincipal::CreaAcciones() {
     Orden(Resolucion1024, [this] { CambiaResolucion(1024, 768); });
     Orden(Resolucion800, [this] { CambiaResolucion(800, 600); });
 
-    Orden(BotonAbrirFuente, [this] { AbreMontador(acMontadorNone); });
+    Orden(BotonAbrirFuente, [this] { AbreMontador(InicioMontador::Ninguno); });
     orden(BotonAbrirEjecutable, &TVentanaPrincipal::CargarEjecutableVelmo1Click);
     orden(BotonCerrar, &TVentanaPrincipal::CerrarClick);
     orden(BotonCiclo, &TVentanaPrincipal::BotonCicloClick);
@@ -516,10 +516,10 @@ void TVentanaPrincipal::MostrarBienvenida() {
     Modal().ejecuta(*FormBienvenida);
     switch (FormBienvenida->accion) {
     case acProgramaNuevo:
-        AbreMontador(acMontadorProgramaNuevo);
+        AbreMontador(InicioMontador::ProgramaNuevo);
         break;
     case acFuenteExistente:
-        AbreMontador(acMontadorFuenteExistente);
+        AbreMontador(InicioMontador::FuenteExistente);
         break;
     case acSimularPrograma:
         CargarEjecutableVelmo1Click();
@@ -534,7 +534,7 @@ void TVentanaPrincipal::MostrarBienvenida() {
 
 // ---------------------------------------------------------------- commands
 
-void TVentanaPrincipal::AbreMontador(enumAccionMontador accion) {
+void TVentanaPrincipal::AbreMontador(InicioMontador accion) {
     if (abreMontador_) {
         abreMontador_(*this, accion);
     }

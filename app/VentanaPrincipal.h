@@ -21,8 +21,8 @@ class TFormBienvenida;
 class TFormEjecutaN;
 class TFormElige;
 
-/// How a workbench window starts when the main window opens it.
-enum enumAccionMontador { acMontadorNone, acMontadorProgramaNuevo, acMontadorFuenteExistente };
+/// How a workbench window starts when the main window opens it (the workbench's own start actions).
+enum class InicioMontador { Ninguno, ProgramaNuevo, FuenteExistente };
 
 /// The program's main frame, "Velmo": the simulator's child windows live in it, and its menus and tool bar
 /// open the assembler workbench, load an executable, run it and close it. It owns at most one simulation.
@@ -40,7 +40,7 @@ public:
 
     void SetFabricaSimulacion(FabricaSimulacion fabrica) { fabrica_ = std::move(fabrica); }
     /// Opens a workbench window with the given start; until the workbench exists it opens nothing.
-    void SetAbreMontador(std::function<void(TVentanaPrincipal&, enumAccionMontador)> abre) {
+    void SetAbreMontador(std::function<void(TVentanaPrincipal&, InicioMontador)> abre) {
         abreMontador_ = std::move(abre);
     }
     /// The details window a "&Mostrar" item shows; none until the maps exist.
@@ -122,7 +122,7 @@ public:
     void ArrancaSinFichero();
 
     // ---- commands
-    void AbreMontador(enumAccionMontador accion);
+    void AbreMontador(InicioMontador accion);
     void CargarEjecutableVelmo1Click();
     void CerrarClick();
     void BotonResetClick();
@@ -170,7 +170,7 @@ private:
 
     std::unique_ptr<AnfitrionGUI> anfitrion_;
     FabricaSimulacion fabrica_;
-    std::function<void(TVentanaPrincipal&, enumAccionMontador)> abreMontador_;
+    std::function<void(TVentanaPrincipal&, InicioMontador)> abreMontador_;
     QPointer<QDialog> mapas_[5];
     bool ocupado_ = false;
     bool terminando_ = false;

@@ -8,6 +8,11 @@ namespace velmo {
 
 namespace {
 
+/// Texts carry CR LF line ends; a box breaks lines on LF alone.
+QString ParaCaja(QString texto) {
+    return texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 QMessageBox::Icon IconoQt(IconoCaja icono) {
     switch (icono) {
     case IconoCaja::Error:
@@ -26,7 +31,7 @@ DialogoModal ModalReal() {
     DialogoModal m;
     m.ejecuta = [](QDialog& dialogo) { return dialogo.exec(); };
     m.mensaje = [](QWidget* padre, const QString& texto, const QString& titulo, IconoCaja icono) {
-        QMessageBox caja(IconoQt(icono), titulo, texto, QMessageBox::Ok, padre);
+        QMessageBox caja(IconoQt(icono), titulo, ParaCaja(texto), QMessageBox::Ok, padre);
         caja.exec();
     };
     m.pregunta = [](QWidget* padre, const QString& texto, const QString& titulo, bool conCancelar) {
@@ -34,7 +39,7 @@ DialogoModal ModalReal() {
         if (conCancelar) {
             botones |= QMessageBox::Cancel;
         }
-        QMessageBox caja(QMessageBox::Question, titulo, texto, botones, padre);
+        QMessageBox caja(QMessageBox::Question, titulo, ParaCaja(texto), botones, padre);
         switch (caja.exec()) {
         case QMessageBox::Yes:
             return BotonCaja::Si;

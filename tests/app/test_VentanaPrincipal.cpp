@@ -412,6 +412,30 @@ private slots:
         CompruebaEstado(b.ventana, true);
     }
 
+    void montadorSegunLaOrdenYLaBienvenida() {
+        Banco b;
+        std::vector<InicioMontador> abiertos;
+        b.ventana.SetAbreMontador(
+            [&](TVentanaPrincipal&, InicioMontador inicio) { abiertos.push_back(inicio); });
+        b.ventana.CargarFuente->trigger();
+        b.ventana.BotonAbrirFuente->trigger();
+        for (QPushButton* TFormBienvenida::*boton :
+             {&TFormBienvenida::BotonProgramaNuevo, &TFormBienvenida::BotonFuenteExistente,
+              &TFormBienvenida::BotonAyuda, &TFormBienvenida::BotonCerrar}) {
+            b.guion.alDialogo = [boton](QDialog& d) {
+                auto& f = static_cast<TFormBienvenida&>(d);
+                (f.*boton)->click();
+                return f.result();
+            };
+            b.ventana.DialogoBienvenida->trigger();
+        }
+        QCOMPARE(abiertos, (std::vector<InicioMontador>{InicioMontador::Ninguno, InicioMontador::Ninguno,
+                                                        InicioMontador::ProgramaNuevo,
+                                                        InicioMontador::FuenteExistente}));
+        QCOMPARE(b.guion.dialogosDeFichero, 0);
+        QVERIFY(b.registro.abiertas.isEmpty());
+    }
+
     void cambioDeResolucionPregunta() {
         Banco b;
         b.guion.respuestas = {BotonCaja::No, BotonCaja::No};
