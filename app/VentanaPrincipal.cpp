@@ -1,9 +1,740 @@
 #include "VentanaPrincipal.h"
 
+#include "AboutBox.h"
+#include "AjustesUsuario.h"
+#include "AnfitrionGUI.h"
+#include "AsociacionFicheros.h"
+#include "Debug.h"
+#include "DialogoModal.h"
+#include "FormBienvenida.h"
+#include "FormEjecutaNInst.h"
+#include "FormEligeSim.h"
+#include "Plataforma.h"
+#include "RegistroGlobal.h"
+#include "SimulacionVelmo.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include <exception>
+
 namespace velmo {
 
+namespace {
+
+const QString kTitulo = QStringLiteral("Velmo");
+
+/// Marks a command as running for as long as it lasts.
+class Ocupacion {
+public:
+    explicit Ocupacion(bool& ocupado) : ocupado_(ocupado) { ocupado_ = true; }
+    ~Ocupacion() { ocupado_ = false; }
+    Ocupacion(const Ocupacion&) = delete;
+    Ocupacion& operator=(const Ocupacion&) = delete;
+
+private:
+    bool& ocupado_;
+};
+
+} // namespace
+
 TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Velmo"));
+    setWindowTitle(kTitulo);
+    setWindowIcon(QIcon(QStringLiteral(":/velmo/icons/velmo.svg")));
+
+    Mdi = new QMdiArea(this);
+    Mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(Mdi);
+    statusBar()->setSizeGripEnabled(true);
+
+    CreaAcciones();
+    CreaMenus();
+    CreaBarraHerramientas();
+
+    // Windows that live for the whole run, in the order the program creates them.
+    AboutBox = new TAboutBox(this);
+    FormElige = new TFormElige(this);
+    FormBienvenida = new TFormBienvenida(this);
+    Debug = new TDebug(this);
+    Debug->setWindowState(Qt::WindowMinimized);
+    Debug->anade_linea(QStringLiteral("Debug Activado"));
+    anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
+    fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
+        return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta);
+    };
+
+    HabilitaSimulacion(false, true);
+    HabilitaFuente(true);
+}
+
+TVentanaPrincipal::~TVentanaPrincipal() {
+    // The simulation's windows are children of this frame: the engine goes first.
+    SimuladorVelmo.reset();
+}
+
+QAction* TVentanaPrincipal::Accion(const QString& texto, const QString& icono, const QString& pista,
+                                   const QKeySequence& atajo) {
+    auto* accion = new QAction(texto, this);
+    if (!icono.isEmpty()) {
+        accion->setIcon(QIcon(QStringLiteral(":/velmo/icons/%1.svg").arg(icono)));
+    }
+    if (!pista.isEmpty()) {
+        // "Short|Long": the tool tip shows the short part, the status bar the long one.
+        const qsizetype barra = pista.indexOf(QLatin1Char('|'));
+        accion->setToolTip(barra < 0 ? pista : pista.left(barra));
+        accion->setStatusTip(barra < 0 ? pista : pista.mid(barra + 1));
+    } else {
+        accion->setStatusTip(QString());
+        accion->setToolTip(QString());
+    }
+    if (!atajo.isEmpty()) {
+        accion->setShortcut(atajo);
+        accion->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    return accion;
+}
+
+void TVentanaPrincipal::Orden(QAction* accion, std::function<void()> orden) {
+    connect(accion, &QAction::triggered, this, [this, orden = std::move(orden)] {
+        if (ocupado_) {
+            return;
+        }
+        Ocupacion marca(ocupado_);
+        Protegido(orden);
+    });
+}
+
+template <class F> void TVentanaPrincipal::Protegido(F&& orden) {
+    try {
+        orden();
+    } catch (const std::exception&) {
+        Modal().mensaje(this, QStringLiteral("No se ha podido completar la orden."), kTitulo,
+                        IconoCaja::Error);
+    } catch (...) {
+        Modal().mensaje(this, QStringLiteral("No se ha podido completar la orden."), kTitulo,
+                        IconoCaja::Error);
+    }
+}
+
+template <class F> void TVentanaPrincipal::EnCiclo(F&& orden) {
+    if (!SimuladorVelmo) {
+        return;
+    }
+    try {
+        orden(*SimuladorVelmo);
+    } catch (...) {
+        // The engine has already said "Excepción: Reinicializando": start the simulation again.
+        BotonResetClick();
+    }
+}
+
+void TVentanaPrincipal::CreaAcciones() {
+    CargarFuente = Accion(QStringLiteral("&Cargar Fuente Ensamblador..."), QStringLiteral("abrir_fuente"),
+                          QStringLiteral("Cargar|Cargar Fuente Ensamblador de Velmo"),
+                          QKeySequence(Qt::CTRL | Qt::Key_E));
+    CargarEjecutableVelmo1 =
+        Accion(QStringLiteral("Cargar Ejecutable Velmo..."), QStringLiteral("abrir_ejecutable"),
+               QStringLiteral("Cargar Ejecutable de Velmo"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    Cerrar = Accion(QStringLiteral("Cerrar"), QStringLiteral("cerrar"), QString());
+    Salir = Accion(QStringLiteral("&Salir"), QString(), QStringLiteral("Exit|Exit application"));
+    EjecutarN = Accion(QStringLiteral("Ejecutar N Instrucciones..."), QStringLiteral("ejecutar_n"),
+                       QStringLiteral("Ejecuta N Instrucciones"), QKeySequence(Qt::CTRL | Qt::Key_F5));
+    Ciclo = Accion(QStringLiteral("Ciclo"), QStringLiteral("ciclo"), QStringLiteral("Ejecuta 1 Ciclo"),
+                   QKeySequence(Qt::Key_F6));
+    Instruccion = Accion(QStringLiteral("Instrucción"), QStringLiteral("instruccion"),
+                         QStringLiteral("Ejecuta 1 Instrucción"), QKeySequence(Qt::Key_F7));
+    Monitorizar = Accion(QStringLiteral("Monitorizar"), QStringLiteral("monitorizar"),
+                         QStringLiteral("Monitoriza señales"), QKeySequence(Qt::Key_F8));
+    Reset = Accion(QStringLiteral("Reset"), QStringLiteral("reset"), QStringLiteral("Reset"),
+                   QKeySequence(Qt::CTRL | Qt::Key_F2));
+    HastaBreakpoint = Accion(QStringLiteral("Hasta Breakpoint"), QStringLiteral("breakpoint"),
+                             QStringLiteral("Ejecutar Hasta Breakpoint"), QKeySequence(Qt::Key_F5));
+    CascadaMenu = Accion(QStringLiteral("Cascada"), QStringLiteral("cascada"), QStringLiteral("Cascada"));
+    CascadaMenu->setVisible(false);
+    PosicionInicial = Accion(QStringLiteral("Posición inicial"), QStringLiteral("posicion"),
+                             QStringLiteral("Colocación Inicial"));
+    MinimizarTodasMenu = Accion(QStringLiteral("&Minimizar todas las Ventanas"), QStringLiteral("minimizar"),
+                                QStringLiteral("Minimizar todas las Ventanas"));
+    MinimizarTodasMenu->setVisible(false);
+    DetallesMemoria = Accion(QStringLiteral("Detalles de la M&emoria..."), QString(), QString());
+    DetallesMultiplexor = Accion(QStringLiteral("Detalles del &Multiplexor..."), QString(), QString());
+    DetallesIncrementador = Accion(QStringLiteral("Detalles del &Incrementador..."), QString(), QString());
+    DetallesRegistros = Accion(QStringLiteral("Detalles de los &Registros..."), QString(), QString());
+    DetallesAlu = Accion(QStringLiteral("&Detalles de la &Alu..."), QStringLiteral("alu"),
+                         QStringLiteral("Detalles de la Alu"));
+    DetallesMicroprograma =
+        Accion(QStringLiteral("Detalles del Microprograma..."), QStringLiteral("microprograma"),
+               QStringLiteral("&Detalles del Microprograma"));
+    DetallesMaquinaEstados =
+        Accion(QStringLiteral("Detalles de la Máquina de Estados..."), QString(), QString());
+    AyudaVelmo = Accion(QStringLiteral("A&yuda de Velmo..."), QString(), QStringLiteral("Manual de Velmo"),
+                        QKeySequence(Qt::Key_F1));
+    DialogoBienvenida = Accion(QStringLiteral("&Diálogo de bienvenida..."), QString(), QString());
+    AcercaDe = Accion(QStringLiteral("&Acerca de..."), QString(), QStringLiteral("Acerca De..."));
+    Resolucion1024 = Accion(QStringLiteral("Cambiar a 1024 x 768"), QString(), QString());
+    Resolucion800 = Accion(QStringLiteral("Cambiar a 800 x 600"), QString(), QString());
+
+    BotonAbrirFuente = Accion(QStringLiteral("Abrir fuente ensamblador"), QStringLiteral("abrir_fuente"),
+                              QStringLiteral("Abrir fuente ensamblador"));
+    BotonAbrirEjecutable =
+        Accion(QStringLiteral("Abrir ejecutable de Velmo"), QStringLiteral("abrir_ejecutable"),
+               QStringLiteral("Abrir ejecutable de Velmo"));
+    BotonCerrar = Accion(QStringLiteral("Cerrar la Simulación"), QStringLiteral("cerrar"),
+                         QStringLiteral("Cerrar la Simulación"));
+    BotonCiclo =
+        Accion(QStringLiteral("Ejecutar ciclo"), QStringLiteral("ciclo"), QStringLiteral("Ejecutar ciclo"));
+    BotonInstruccion = Accion(QStringLiteral("Ejecutar instrucción"), QStringLiteral("instruccion"),
+                              QStringLiteral("Ejecutar instrucción"));
+    BotonEjecutaN = Accion(QStringLiteral("Ejecutar N instrucciones"), QStringLiteral("ejecutar_n"),
+                           QStringLiteral("Ejecutar N instrucciones"));
+    BotonHastaBreakpoint = Accion(QStringLiteral("Ejecutar hasta breakpoint"), QStringLiteral("breakpoint"),
+                                  QStringLiteral("Ejecutar hasta breakpoint"));
+    BotonMonitorizar = Accion(QStringLiteral("Monitorizar señales"), QStringLiteral("monitorizar"),
+                              QStringLiteral("Monitorizar señales"));
+    BotonReset = Accion(QStringLiteral("Reset"), QStringLiteral("reset"), QStringLiteral("Reset"));
+    BotonApilarVertical = Accion(QStringLiteral("Apilar Vertical"), QStringLiteral("apilar"),
+                                 QStringLiteral("Apilar Vertical"));
+    BotonApilarVertical->setVisible(false);
+    BotonCascada = Accion(QStringLiteral("Cascada"), QStringLiteral("cascada"), QStringLiteral("Cascada"));
+    BotonCascada->setVisible(false);
+    BotonPosicionInicial = Accion(QStringLiteral("Posición de ventanas inicial"), QStringLiteral("posicion"),
+                                  QStringLiteral("Posición de ventanas inicial"));
+    BotonMinimizarTodas = Accion(QStringLiteral("Minimizar todas las ventanas"), QStringLiteral("minimizar"),
+                                 QStringLiteral("Minimizar todas las ventanas"));
+    BotonMinimizarTodas->setVisible(false);
+    BotonAlu = Accion(QStringLiteral("Mostrar detalles de la Alu"), QStringLiteral("alu"),
+                      QStringLiteral("Mostrar detalles de la Alu"));
+    BotonMicroprograma = Accion(QStringLiteral("Mostrar Microprograma"), QStringLiteral("microprograma"),
+                                QStringLiteral("Mostrar Microprograma"));
+    BotonQueEsEsto = Accion(QStringLiteral("¿Qué es esto?"), QStringLiteral("que_es_esto"),
+                            QStringLiteral("¿Qué es esto?"));
+
+    const auto orden = [this](QAction* accion, void (TVentanaPrincipal::*metodo)()) {
+        Orden(accion, [this, metodo] { (this->*metodo)(); });
+    };
+    Orden(CargarFuente, [this] { AbreMontador(InicioMontador::Ninguno); });
+    orden(CargarEjecutableVelmo1, &TVentanaPrincipal::CargarEjecutableVelmo1Click);
+    orden(Cerrar, &TVentanaPrincipal::CerrarClick);
+    orden(Salir, &TVentanaPrincipal::FileExit1Execute);
+    orden(EjecutarN, &TVentanaPrincipal::EjecutaNClick);
+    orden(Ciclo, &TVentanaPrincipal::CicloClick);
+    orden(Instruccion, &TVentanaPrincipal::InstruccionClick);
+    orden(Monitorizar, &TVentanaPrincipal::MonitorizarClick);
+    orden(Reset, &TVentanaPrincipal::BotonResetClick);
+    orden(HastaBreakpoint, &TVentanaPrincipal::HastaBreakpointClick);
+    orden(CascadaMenu, &TVentanaPrincipal::Cascada);
+    orden(PosicionInicial, &TVentanaPrincipal::PosicionInicialClick);
+    orden(MinimizarTodasMenu, &TVentanaPrincipal::MinimizarTodas);
+    Orden(DetallesMemoria, [this] { MuestraMapa(Mapa::Memoria); });
+    Orden(DetallesMultiplexor, [this] { MuestraMapa(Mapa::Multiplexor); });
+    Orden(DetallesIncrementador, [this] { MuestraMapa(Mapa::Incrementador); });
+    Orden(DetallesRegistros, [this] { MuestraMapa(Mapa::Registros); });
+    Orden(DetallesAlu, [this] { MuestraMapa(Mapa::Alu); });
+    orden(DetallesMicroprograma, &TVentanaPrincipal::MostrarMicroprogramaClick);
+    orden(DetallesMaquinaEstados, &TVentanaPrincipal::MostrarMaquinaEstadosClick);
+    orden(AyudaVelmo, &TVentanaPrincipal::AyudaClick);
+    orden(DialogoBienvenida, &TVentanaPrincipal::MostrarBienvenida);
+    orden(AcercaDe, &TVentanaPrincipal::AcercaDeClick);
+    Orden(Resolucion1024, [this] { CambiaResolucion(1024, 768); });
+    Orden(Resolucion800, [this] { CambiaResolucion(800, 600); });
+
+    Orden(BotonAbrirFuente, [this] { AbreMontador(InicioMontador::Ninguno); });
+    orden(BotonAbrirEjecutable, &TVentanaPrincipal::CargarEjecutableVelmo1Click);
+    orden(BotonCerrar, &TVentanaPrincipal::CerrarClick);
+    orden(BotonCiclo, &TVentanaPrincipal::BotonCicloClick);
+    orden(BotonInstruccion, &TVentanaPrincipal::InstruccionClick);
+    orden(BotonEjecutaN, &TVentanaPrincipal::EjecutaNClick);
+    orden(BotonHastaBreakpoint, &TVentanaPrincipal::HastaBreakpointClick);
+    orden(BotonMonitorizar, &TVentanaPrincipal::MonitorizarClick);
+    orden(BotonReset, &TVentanaPrincipal::BotonResetClick);
+    orden(BotonApilarVertical, &TVentanaPrincipal::ApilarVertical);
+    orden(BotonCascada, &TVentanaPrincipal::Cascada);
+    orden(BotonPosicionInicial, &TVentanaPrincipal::PosicionInicialClick);
+    orden(BotonMinimizarTodas, &TVentanaPrincipal::MinimizarTodas);
+    Orden(BotonAlu, [this] { MuestraMapa(Mapa::Alu); });
+    orden(BotonMicroprograma, &TVentanaPrincipal::MostrarMicroprogramaClick);
+    // Context help needs no guard: it only changes the pointer until the next click.
+    connect(BotonQueEsEsto, &QAction::triggered, this, &TVentanaPrincipal::QueEsEstoClick);
+}
+
+void TVentanaPrincipal::CreaMenus() {
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->addAction(CargarFuente);
+    archivo->addAction(CargarEjecutableVelmo1);
+    archivo->addAction(Cerrar);
+    archivo->addSeparator();
+    archivo->addAction(Salir);
+
+    QMenu* ejecucion = menuBar()->addMenu(QStringLiteral("&Ejecución"));
+    ejecucion->addAction(EjecutarN);
+    ejecucion->addAction(Ciclo);
+    ejecucion->addAction(Instruccion);
+    ejecucion->addAction(Monitorizar);
+    ejecucion->addAction(Reset);
+    ejecucion->addAction(HastaBreakpoint);
+
+    MenuVentanas = menuBar()->addMenu(QStringLiteral("&Ventanas"));
+    MenuVentanas->menuAction()->setStatusTip(QStringLiteral("Window related commands"));
+    connect(MenuVentanas, &QMenu::aboutToShow, this, &TVentanaPrincipal::ActualizaMenuVentanas);
+    ActualizaMenuVentanas();
+
+    QMenu* mostrar = menuBar()->addMenu(QStringLiteral("&Mostrar"));
+    mostrar->addAction(DetallesMemoria);
+    mostrar->addAction(DetallesMultiplexor);
+    mostrar->addAction(DetallesIncrementador);
+    mostrar->addAction(DetallesRegistros);
+    mostrar->addAction(DetallesAlu);
+    mostrar->addSeparator();
+    mostrar->addAction(DetallesMicroprograma);
+    mostrar->addAction(DetallesMaquinaEstados);
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    ayuda->menuAction()->setStatusTip(QStringLiteral("Ayuda"));
+    ayuda->addAction(AyudaVelmo);
+    ayuda->addAction(DialogoBienvenida);
+    ayuda->addSeparator();
+    ayuda->addAction(AcercaDe);
+
+    QMenu* resolucion = menuBar()->addMenu(QStringLiteral("&Cambiar Resolución"));
+    resolucion->addAction(Resolucion1024);
+    resolucion->addAction(Resolucion800);
+}
+
+void TVentanaPrincipal::ActualizaMenuVentanas() {
+    // The fixed items, then the list of child windows; choosing one activates it.
+    MenuVentanas->clear();
+    MenuVentanas->addSeparator();
+    MenuVentanas->addAction(CascadaMenu);
+    MenuVentanas->addAction(PosicionInicial);
+    MenuVentanas->addAction(MinimizarTodasMenu);
+    const QList<QMdiSubWindow*> hijas = Mdi->subWindowList();
+    if (!hijas.isEmpty()) {
+        MenuVentanas->addSeparator();
+    }
+    int numero = 1;
+    for (QMdiSubWindow* hija : hijas) {
+        QString texto = hija->windowTitle();
+        texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (numero < 10) {
+            texto = QStringLiteral("&%1 %2").arg(numero).arg(texto);
+        }
+        QAction* entrada = MenuVentanas->addAction(texto);
+        entrada->setCheckable(true);
+        entrada->setChecked(hija == Mdi->activeSubWindow());
+        QPointer<QMdiSubWindow> destino(hija);
+        connect(entrada, &QAction::triggered, this, [this, destino] {
+            if (destino) {
+                Mdi->setActiveSubWindow(destino);
+            }
+        });
+        ++numero;
+    }
+}
+
+void TVentanaPrincipal::CreaBarraHerramientas() {
+    BarraHerramientas = addToolBar(QStringLiteral("Herramientas"));
+    BarraHerramientas->setMovable(false);
+    BarraHerramientas->setIconSize(QSize(16, 16));
+    BarraHerramientas->addAction(BotonAbrirFuente);
+    BarraHerramientas->addAction(BotonAbrirEjecutable);
+    BarraHerramientas->addAction(BotonCerrar);
+    BarraHerramientas->addSeparator();
+    BarraHerramientas->addAction(BotonCiclo);
+    BarraHerramientas->addAction(BotonInstruccion);
+    BarraHerramientas->addAction(BotonEjecutaN);
+    BarraHerramientas->addAction(BotonHastaBreakpoint);
+    BarraHerramientas->addAction(BotonMonitorizar);
+    BarraHerramientas->addAction(BotonReset);
+    BarraHerramientas->addSeparator();
+    BarraHerramientas->addAction(BotonApilarVertical);
+    BarraHerramientas->addAction(BotonCascada);
+    BarraHerramientas->addAction(BotonPosicionInicial);
+    BarraHerramientas->addAction(BotonMinimizarTodas);
+    BarraHerramientas->addSeparator();
+    BarraHerramientas->addAction(BotonAlu);
+    BarraHerramientas->addAction(BotonMicroprograma);
+    BarraHerramientas->addSeparator();
+    BarraHerramientas->addAction(BotonQueEsEsto);
+}
+
+void TVentanaPrincipal::SetMapa(Mapa mapa, QDialog* ventana) {
+    mapas_[static_cast<int>(mapa)] = ventana;
+}
+
+// ---------------------------------------------------------------- enabling
+
+void TVentanaPrincipal::HabilitaFuente(bool activa) {
+    CargarFuente->setEnabled(activa);
+    BotonAbrirFuente->setEnabled(activa);
+}
+
+void TVentanaPrincipal::HabilitaSimulacion(bool activa, bool botonesOcultos) {
+    for (QAction* accion : {Cerrar,
+                            EjecutarN,
+                            Ciclo,
+                            Instruccion,
+                            Monitorizar,
+                            Reset,
+                            HastaBreakpoint,
+                            CascadaMenu,
+                            PosicionInicial,
+                            DetallesMemoria,
+                            DetallesMultiplexor,
+                            DetallesIncrementador,
+                            DetallesRegistros,
+                            DetallesAlu,
+                            DetallesMicroprograma,
+                            DetallesMaquinaEstados,
+                            BotonCerrar,
+                            BotonCiclo,
+                            BotonInstruccion,
+                            BotonEjecutaN,
+                            BotonHastaBreakpoint,
+                            BotonMonitorizar,
+                            BotonReset,
+                            BotonPosicionInicial,
+                            BotonAlu,
+                            BotonMicroprograma}) {
+        accion->setEnabled(activa);
+    }
+    if (botonesOcultos || !activa) {
+        BotonApilarVertical->setEnabled(activa);
+        BotonCascada->setEnabled(activa);
+    }
+}
+
+// ---------------------------------------------------------------- status bar and start-up
+
+void TVentanaPrincipal::BarraEstado(const QString& texto) {
+    statusBar()->showMessage(texto);
+}
+
+QString TVentanaPrincipal::TextoBarraEstado() const {
+    return statusBar()->currentMessage();
+}
+
+bool TVentanaPrincipal::AbrirFichero(const QString& ruta) {
+    BarraEstado(QStringLiteral("Inicializando. Espere un momento, por favor ..."));
+    FicheroAbierto = ruta;
+    return AbrirFicheroVelmo(ruta);
+}
+
+bool TVentanaPrincipal::AbrirFicheroVelmo(const QString& ruta) {
+    BarraEstado(QStringLiteral("Seleccione las características de Velmo a simular"));
+    if (fabrica_) {
+        try {
+            SimuladorVelmo = fabrica_(*this, ruta);
+        } catch (const ErrorAperturaEjecutable& error) {
+            SimuladorVelmo.reset();
+            Modal().mensaje(this, QString::fromStdString(error.what()), kTitulo, IconoCaja::Error);
+            return false;
+        } catch (...) {
+            // Not retried: a simulation that fails while it opens would fail again on every reset.
+            SimuladorVelmo.reset();
+            Modal().mensaje(this, QStringLiteral("No se ha podido abrir la simulación de %1").arg(ruta),
+                            kTitulo, IconoCaja::Error);
+            return false;
+        }
+    }
+    Debug->anade_linea(QStringLiteral("******INICIO DEL CICLO*******"));
+    return true;
+}
+
+void TVentanaPrincipal::AbrirFicheroVLXByMessage(const QString& ruta) {
+    FicheroAbierto = ruta;
+    AbrirFicheroVelmo(ruta);
+}
+
+void TVentanaPrincipal::RegistrarTipoenWindows() {
+    Debug->anade_linea(QStringLiteral("Registrando el tipo \".vlx\" en Windows"));
+    RegistroGlobal().FicheroAyuda = RutaDocumento(QStringLiteral("simulador.html"));
+    Debug->anade_linea(QStringLiteral("Fichero de Ayuda: ") + RegistroGlobal().FicheroAyuda);
+    EscribeAsociacionVlx(QCoreApplication::applicationFilePath());
+}
+
+void TVentanaPrincipal::ArrancaConFichero(const QString& ruta) {
+    Ocupacion marca(ocupado_);
+    bool abierta = false;
+    Protegido([&] {
+        AbrirFicheroVLXByMessage(ruta);
+        abierta = true;
+    });
+    RegistrarTipoenWindows();
+    if (!abierta || (fabrica_ && !SimuladorVelmo)) {
+        return;
+    }
+    HabilitaFuente(false);
+    BotonAbrirEjecutable->setEnabled(false);
+    CargarEjecutableVelmo1->setEnabled(true);
+    HabilitaSimulacion(true, false);
+}
+
+void TVentanaPrincipal::Arranca(const QStringList& argumentos) {
+    if (argumentos.size() == 1) {
+        ArrancaConFichero(argumentos.front());
+    } else {
+        ArrancaSinFichero();
+    }
+}
+
+void TVentanaPrincipal::ArrancaSinFichero() {
+    RegistrarTipoenWindows();
+}
+
+void TVentanaPrincipal::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    if (evento->spontaneous()) {
+        return; // a restore from the task bar is not a new showing
+    }
+    if (LeeAjuste(QStringLiteral("showWelcome"), true)) {
+        QMetaObject::invokeMethod(this, &TVentanaPrincipal::MostrarBienvenidaMsg, Qt::QueuedConnection);
+    }
+}
+
+void TVentanaPrincipal::MostrarBienvenidaMsg() {
+    if (ocupado_) {
+        // Delivered during a clock pause of the opening cycle: wait until that command is over.
+        QTimer::singleShot(100, this, &TVentanaPrincipal::MostrarBienvenidaMsg);
+        return;
+    }
+    Ocupacion marca(ocupado_);
+    Protegido([this] { MostrarBienvenida(); });
+}
+
+void TVentanaPrincipal::MostrarBienvenida() {
+    FormBienvenida->FormShow();
+    Modal().ejecuta(*FormBienvenida);
+    switch (FormBienvenida->accion) {
+    case acProgramaNuevo:
+        AbreMontador(InicioMontador::ProgramaNuevo);
+        break;
+    case acFuenteExistente:
+        AbreMontador(InicioMontador::FuenteExistente);
+        break;
+    case acSimularPrograma:
+        CargarEjecutableVelmo1Click();
+        break;
+    case acAyuda:
+        AyudaClick();
+        break;
+    case acNone:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+void TVentanaPrincipal::AbreMontador(InicioMontador accion) {
+    if (abreMontador_) {
+        abreMontador_(*this, accion);
+    }
+}
+
+void TVentanaPrincipal::CargarEjecutableVelmo1Click() {
+    BarraEstado(QStringLiteral("Seleccione el programa a simular"));
+    const QString ruta = Modal().abreFichero(
+        this, QStringLiteral("Seleccione el programa a simular"),
+        QStringLiteral("Ejecutables de Velmo (*.vlx);;Todos los archivos (*)"), QStringLiteral("vlx"));
+    if (ruta.isEmpty()) {
+        return;
+    }
+    if (SimuladorVelmo) {
+        CerrarClick();
+    }
+    if (!AbrirFichero(ruta)) {
+        CerrarClick();
+        return;
+    }
+    HabilitaFuente(false);
+    CargarEjecutableVelmo1->setEnabled(true);
+    HabilitaSimulacion(true, true);
+}
+
+void TVentanaPrincipal::CerrarClick() {
+    HabilitaFuente(true);
+    CargarEjecutableVelmo1->setEnabled(true);
+    BotonAbrirEjecutable->setEnabled(true);
+    HabilitaSimulacion(false, true);
+    SimuladorVelmo.reset();
+}
+
+void TVentanaPrincipal::BotonResetClick() {
+    CerrarClick();
+    if (!AbrirFichero(FicheroAbierto)) {
+        CerrarClick();
+        return;
+    }
+    HabilitaSimulacion(true, true);
+    BotonAbrirEjecutable->setEnabled(true);
+    HabilitaFuente(false);
+}
+
+void TVentanaPrincipal::CicloClick() {
+    EnCiclo([](Simulacion& s) { s.EjecutaCiclo(); });
+}
+
+void TVentanaPrincipal::BotonCicloClick() {
+    EnCiclo([this](Simulacion& s) {
+        s.EjecutaCiclo();
+        Debug->anade_linea(QStringLiteral("*****Ciclo Completado******"));
+        Debug->anade_linea(QStringLiteral("  "));
+    });
+}
+
+void TVentanaPrincipal::InstruccionClick() {
+    EnCiclo([](Simulacion& s) { s.EjecutaInstruccion(); });
+}
+
+void TVentanaPrincipal::EjecutaNClick() {
+    FormEjecutaN = std::make_unique<TFormEjecutaN>(this);
+    if (Modal().ejecuta(*FormEjecutaN) != QDialog::Accepted) {
+        return;
+    }
+    const std::int32_t total = FormEjecutaN->NInstAEjecutar;
+    EnCiclo([this, total](Simulacion& s) {
+        std::int32_t hechas = 0;
+        while (hechas < total) {
+            if (!s.EjecutaInstruccion()) {
+                return;
+            }
+            ++hechas;
+            if (hechas % 50 == 0 && hechas < total &&
+                Modal().pregunta(this,
+                                 QStringLiteral("Ejecutadas 50 instrucciones\r\n¿Desea seguir ejecutando?"),
+                                 kTitulo, false) != BotonCaja::Si) {
+                return;
+            }
+        }
+    });
+}
+
+void TVentanaPrincipal::HastaBreakpointClick() {
+    EnCiclo([](Simulacion& s) { s.EjecutaHastaBreakpoint(); });
+}
+
+void TVentanaPrincipal::MonitorizarClick() {
+    if (SimuladorVelmo) {
+        SimuladorVelmo->Monitoriza();
+    }
+}
+
+void TVentanaPrincipal::PosicionInicialClick() {
+    if (SimuladorVelmo) {
+        SimuladorVelmo->VentanasIniciales();
+    }
+}
+
+void TVentanaPrincipal::MostrarMicroprogramaClick() {
+    if (SimuladorVelmo) {
+        SimuladorVelmo->MostrarMicroprograma();
+    }
+}
+
+void TVentanaPrincipal::MostrarMaquinaEstadosClick() {
+    if (SimuladorVelmo) {
+        SimuladorVelmo->MostrarMaquinaEstados();
+    }
+}
+
+void TVentanaPrincipal::MuestraMapa(Mapa mapa) {
+    if (QDialog* ventana = mapas_[static_cast<int>(mapa)]) {
+        Modal().ejecuta(*ventana);
+    }
+}
+
+void TVentanaPrincipal::FileExit1Execute() {
+    if (Modal().pregunta(this, QStringLiteral("Esto finalizará la sesion de Velmo. ¿Desea continuar?"),
+                         kTitulo, false) != BotonCaja::Si) {
+        return;
+    }
+    BarraEstado(QStringLiteral("Saliendo de la aplicación"));
+    TerminarVelmo();
+}
+
+void TVentanaPrincipal::TerminarVelmo() {
+    SimuladorVelmo.reset();
+    terminando_ = true;
+    close();
+}
+
+void TVentanaPrincipal::closeEvent(QCloseEvent* evento) {
+    if (terminando_) {
+        evento->accept();
+        return;
+    }
+    if (ocupado_) {
+        // A close asked for by the desktop in the middle of a run would pull the engine from under it.
+        evento->ignore();
+        return;
+    }
+    BarraEstado(QStringLiteral("Saliendo de la aplicación"));
+    SimuladorVelmo.reset();
+    terminando_ = true;
+    evento->accept();
+}
+
+void TVentanaPrincipal::AyudaClick() {
+    AbreManualSimulador();
+}
+
+void TVentanaPrincipal::AcercaDeClick() {
+    Modal().ejecuta(*AboutBox);
+}
+
+void TVentanaPrincipal::QueEsEstoClick() {
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void TVentanaPrincipal::CambiaResolucion(int ancho, int alto) {
+    const QString texto =
+        QStringLiteral("La configuración de pantalla (si su monitor lo permite, y tiene permiso) "
+                       "cambiará a %1x%2. ¿Desea continuar?")
+            .arg(ancho)
+            .arg(alto);
+    if (Modal().pregunta(this, texto, kTitulo, false) == BotonCaja::Si) {
+        NuevaRes(ancho, alto);
+    }
+}
+
+void TVentanaPrincipal::Cascada() {
+    Mdi->cascadeSubWindows();
+}
+
+void TVentanaPrincipal::ApilarVertical() {
+    // Side by side, each child the full height of the frame.
+    QList<QMdiSubWindow*> hijas;
+    for (QMdiSubWindow* hija : Mdi->subWindowList()) {
+        if (hija->isVisible() && !hija->isMinimized()) {
+            hijas << hija;
+        }
+    }
+    if (hijas.isEmpty()) {
+        return;
+    }
+    const QRect zona = Mdi->viewport()->rect();
+    const int ancho = zona.width() / static_cast<int>(hijas.size());
+    int x = 0;
+    for (QMdiSubWindow* hija : hijas) {
+        hija->showNormal();
+        hija->setGeometry(x, 0, ancho, zona.height());
+        x += ancho;
+    }
+}
+
+void TVentanaPrincipal::MinimizarTodas() {
+    for (QMdiSubWindow* hija : Mdi->subWindowList()) {
+        hija->showMinimized();
+    }
 }
 
 } // namespace velmo

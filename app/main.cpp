@@ -1,10 +1,8 @@
-#include "VentanaPrincipal.h"
+#include "Arranque.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    velmo::TVentanaPrincipal ventana;
-    ventana.showMaximized();
-    return QApplication::exec();
+    QApplication aplicacion(argc, argv);
+    return velmo::EjecutaVelmo(aplicacion);
 }

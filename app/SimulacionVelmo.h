@@ -1,0 +1,30 @@
+#pragma once
+// The main window's simulation backed by the Velmo engine.
+
+#include "Simulacion.h"
+#include "objSimuladorVelmo.h"
+
+namespace velmo {
+
+class AnfitrionMaquina;
+
+class SimulacionVelmo : public Simulacion {
+public:
+    /// Opens `ruta`; throws ErrorAperturaEjecutable when the file cannot be opened.
+    SimulacionVelmo(AnfitrionMaquina& anfitrion, const QString& ruta);
+
+    TSimuladorVelmo& Motor() { return motor_; }
+
+    void EjecutaCiclo() override { motor_.EjecutaCiclo(); }
+    bool EjecutaInstruccion() override { return motor_.EjecutaInstruccion(); }
+    void EjecutaHastaBreakpoint() override { motor_.EjecutaHastaBreakpoint(); }
+    void Monitoriza() override { motor_.Monitoriza(); }
+    void MostrarMicroprograma() override { motor_.MostrarMicroprograma(); }
+    void MostrarMaquinaEstados() override { motor_.MostrarMaquinaEstados(); }
+    void VentanasIniciales() override { motor_.VentanasIniciales(); }
+
+private:
+    TSimuladorVelmo motor_;
+};
+
+} // namespace velmo

@@ -1,0 +1,196 @@
+// The main window over the real engine and real executables: opening, the control-unit question, N runs,
+// reset from disk, the command-line start and files that cannot be opened.
+
+#include "AnfitrionGUI.h"
+#include "Debug.h"
+#include "EntornoPruebas.h"
+#include "FormEjecutaNInst.h"
+#include "FormEligeSim.h"
+#include "ProgramaPrueba.h"
+#include "SimulacionVelmo.h"
+#include "VentanaPrincipal.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace velmo;
+
+namespace {
+
+struct Banco {
+    pruebas::GuionModal guion;
+    TVentanaPrincipal ventana;
+    int eleccionesControl = 0;
+    QString nInstrucciones;
+
+    Banco() {
+        ventana.Anfitrion().SetPausaReloj(false);
+        guion.alDialogo = [this](QDialog& d) {
+            if (qobject_cast<TFormElige*>(&d) != nullptr) {
+                ++eleccionesControl;
+                return int(QDialog::Accepted);
+            }
+            if (auto* n = qobject_cast<TFormEjecutaN*>(&d)) {
+                n->Edit1->setText(nInstrucciones);
+                n->BotonOKClick();
+                return n->result();
+            }
+            return int(QDialog::Rejected);
+        };
+    }
+
+    TSimuladorVelmo& Motor() {
+        auto* s = dynamic_cast<SimulacionVelmo*>(ventana.SimuladorVelmo.get());
+        Q_ASSERT(s != nullptr);
+        return s->Motor();
+    }
+
+    void Carga(const std::string& ruta) {
+        guion.ficheros.push_back(QString::fromStdString(ruta));
+        ventana.CargarEjecutableVelmo1->trigger();
+    }
+
+    void EjecutaN(const QString& n) {
+        nInstrucciones = n;
+        ventana.EjecutarN->trigger();
+    }
+};
+
+/// Free words are ADD 0,0: a program of nothing runs for ever, one instruction after another.
+std::string ProgramaVacio(std::uint16_t dato = 0) {
+    pruebas::ProgramaPrueba p;
+    p.Dato(100, dato);
+    return p.Guarda();
+}
+
+} // namespace
+
+class PruebaSimulacionVelmo : public QObject {
+    Q_OBJECT
+private slots:
+    void abrirPreguntaElControlYVaciaLaTraza() {
+        Banco b;
+        b.Carga(ProgramaVacio());
+        QVERIFY(b.ventana.SimuladorVelmo);
+        QCOMPARE(b.eleccionesControl, 1);
+        QCOMPARE(b.Motor().NumInst(), 0);
+        QCOMPARE(b.Motor().TipoControl(), tnormal);
+        const QStringList traza = b.ventana.Debug->Lineas();
+        QVERIFY(!traza.contains(QStringLiteral("Debug Activado"))); // emptied when the simulation opened
+        QVERIFY(!traza.isEmpty());
+        QCOMPARE(traza.back(), QStringLiteral("******INICIO DEL CICLO*******"));
+        QCOMPARE(b.ventana.Debug->geometry(), QRect(200, 200, 300, 420));
+        QVERIFY(!b.ventana.Debug->isVisible());
+    }
+
+    void ejecutaN_conElMotor() {
+        {
+            Banco b;
+            b.Carga(ProgramaVacio());
+            b.guion.respuestas = {BotonCaja::Si, BotonCaja::Si};
+            b.EjecutaN(QStringLiteral("120"));
+            QCOMPARE(b.Motor().NumInst(), 120);
+            QCOMPARE(b.guion.preguntas.size(), std::size_t(2));
+        }
+        {
+            Banco b;
+            b.Carga(ProgramaVacio());
+            b.guion.respuestas = {BotonCaja::No};
+            b.EjecutaN(QStringLiteral("120"));
+            QCOMPARE(b.Motor().NumInst(), 50);
+        }
+        {
+            Banco b;
+            b.Carga(ProgramaVacio());
+            b.EjecutaN(QStringLiteral("50"));
+            QCOMPARE(b.Motor().NumInst(), 50);
+            QVERIFY(b.guion.preguntas.empty());
+        }
+    }
+
+    void cicloEInstruccion() {
+        Banco b;
+        b.Carga(ProgramaVacio());
+        b.ventana.Instruccion->trigger();
+        QCOMPARE(b.Motor().NumInst(), 1);
+        const int ciclos = b.Motor().NumCiclos();
+        b.ventana.Ciclo->trigger();
+        b.ventana.BotonCiclo->trigger();
+        QCOMPARE(b.Motor().NumCiclos(), ciclos + 2);
+    }
+
+    void resetReleeElFicheroYPreguntaOtraVez() {
+        Banco b;
+        pruebas::ProgramaPrueba p;
+        p.Dato(100, 7);
+        const std::string ruta = p.Guarda();
+        b.Carga(ruta);
+        QCOMPARE(int(b.Motor().VectorReginst()[100].Valor), 7);
+        b.ventana.Instruccion->trigger();
+
+        // Assembled again meanwhile: Reset picks up the new file.
+        pruebas::ProgramaPrueba q;
+        q.Dato(100, 9);
+        const std::string otra = q.Guarda();
+        QFile::remove(QString::fromStdString(ruta));
+        QVERIFY(QFile::copy(QString::fromStdString(otra), QString::fromStdString(ruta)));
+
+        b.ventana.FormElige->RGroupOptimizado->click();
+        b.ventana.Reset->trigger();
+        QCOMPARE(b.eleccionesControl, 2);
+        QCOMPARE(int(b.Motor().VectorReginst()[100].Valor), 9);
+        QCOMPARE(b.Motor().NumInst(), 0);
+        QCOMPARE(b.Motor().TipoControl(), toptimizado);
+    }
+
+    void arranqueConElFicheroComoArgumento() {
+        Banco b;
+        const std::string ruta = ProgramaVacio();
+        b.ventana.Arranca({QString::fromStdString(ruta)});
+        QVERIFY(b.ventana.SimuladorVelmo);
+        QCOMPARE(b.Motor().NomFichVelmo(), ruta);
+        QVERIFY(!b.ventana.BotonAbrirEjecutable->isEnabled());
+        QVERIFY(b.ventana.CargarEjecutableVelmo1->isEnabled());
+        QVERIFY(!b.ventana.CargarFuente->isEnabled());
+        QVERIFY(b.ventana.Reset->isEnabled());
+    }
+
+    void ficheroQueNoSePuedeAbrir() {
+        Banco b;
+        const QString ruta = pruebas::CarpetaUsuario().path() + QStringLiteral("/no/existe.vlx");
+        b.Carga(ruta.toStdString());
+        QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
+        QCOMPARE(b.guion.mensajes[0].texto, QStringLiteral("No se puede abrir el fichero ") + ruta);
+        QCOMPARE(b.guion.mensajes[0].titulo, QStringLiteral("Velmo"));
+        QVERIFY(!b.ventana.SimuladorVelmo);
+        QVERIFY(!b.ventana.Ciclo->isEnabled());
+        QVERIFY(b.ventana.CargarFuente->isEnabled());
+
+        // The same from the command line: nothing open, the commands stay as at start.
+        Banco c;
+        c.ventana.Arranca({ruta});
+        QVERIFY(!c.ventana.SimuladorVelmo);
+        QVERIFY(!c.ventana.Ciclo->isEnabled());
+        QVERIFY(c.ventana.BotonAbrirEjecutable->isEnabled());
+    }
+
+    void cabeceraIncorrectaSigueAbierta() {
+        Banco b;
+        const QString ruta = pruebas::CarpetaUsuario().path() + QStringLiteral("/texto.vlx");
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("esto no es un ejecutable");
+        f.close();
+        b.Carga(ruta.toStdString());
+        QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
+        QVERIFY(b.guion.mensajes[0].texto.startsWith(QStringLiteral("Fichero incorrecto.")));
+        // Reported by the engine; the simulation is still open and can be closed.
+        QVERIFY(b.ventana.SimuladorVelmo);
+        QVERIFY(b.ventana.Cerrar->isEnabled());
+        b.ventana.Cerrar->trigger();
+        QVERIFY(!b.ventana.SimuladorVelmo);
+    }
+};
+
+VELMO_QTEST_MAIN(PruebaSimulacionVelmo)
+#include "test_SimulacionVelmo.moc"

@@ -1,0 +1,78 @@
+#include "DialogoModal.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace velmo {
+
+namespace {
+
+/// Texts carry CR LF line ends; a box breaks lines on LF alone.
+QString ParaCaja(QString texto) {
+    return texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QMessageBox::Icon IconoQt(IconoCaja icono) {
+    switch (icono) {
+    case IconoCaja::Error:
+        return QMessageBox::Critical;
+    case IconoCaja::Aviso:
+        return QMessageBox::Warning;
+    case IconoCaja::Informacion:
+        return QMessageBox::Information;
+    case IconoCaja::Pregunta:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+DialogoModal ModalReal() {
+    DialogoModal m;
+    m.ejecuta = [](QDialog& dialogo) { return dialogo.exec(); };
+    m.mensaje = [](QWidget* padre, const QString& texto, const QString& titulo, IconoCaja icono) {
+        QMessageBox caja(IconoQt(icono), titulo, ParaCaja(texto), QMessageBox::Ok, padre);
+        caja.exec();
+    };
+    m.pregunta = [](QWidget* padre, const QString& texto, const QString& titulo, bool conCancelar) {
+        auto botones = QMessageBox::Yes | QMessageBox::No;
+        if (conCancelar) {
+            botones |= QMessageBox::Cancel;
+        }
+        QMessageBox caja(QMessageBox::Question, titulo, ParaCaja(texto), botones, padre);
+        switch (caja.exec()) {
+        case QMessageBox::Yes:
+            return BotonCaja::Si;
+        case QMessageBox::No:
+            return BotonCaja::No;
+        default:
+            // Escape or the close box: No where there is no Cancel button.
+            return conCancelar ? BotonCaja::Cancelar : BotonCaja::No;
+        }
+    };
+    m.abreFichero = [](QWidget* padre, const QString& titulo, const QString& filtro,
+                       const QString& extension) {
+        QFileDialog dialogo(padre, titulo, QString(), filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogo.setFileMode(QFileDialog::ExistingFile);
+        dialogo.setDefaultSuffix(extension);
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+            return QString();
+        }
+        return dialogo.selectedFiles().constFirst();
+    };
+    return m;
+}
+
+} // namespace
+
+DialogoModal& Modal() {
+    static DialogoModal modal = ModalReal();
+    return modal;
+}
+
+void RestauraModalReal() {
+    Modal() = ModalReal();
+}
+
+} // namespace velmo

@@ -1,0 +1,38 @@
+#pragma once
+// Every modal window of the program is opened through this one seam: the program runs the real modal
+// loop and message boxes, the window tests answer them from a script without a modal loop.
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace velmo {
+
+enum class IconoCaja { Error, Aviso, Informacion, Pregunta };
+
+enum class BotonCaja { Si, No, Cancelar };
+
+struct DialogoModal {
+    /// Shows the dialog modally and returns its result (QDialog::Accepted or QDialog::Rejected).
+    std::function<int(QDialog& dialogo)> ejecuta;
+    /// A message box with an OK button.
+    std::function<void(QWidget* padre, const QString& texto, const QString& titulo, IconoCaja icono)> mensaje;
+    /// A question with the question icon: Yes/No, or Yes/No/Cancel when conCancelar.
+    std::function<BotonCaja(QWidget* padre, const QString& texto, const QString& titulo, bool conCancelar)>
+        pregunta;
+    /// The open-file dialog; an empty result means the user cancelled.
+    std::function<QString(QWidget* padre, const QString& titulo, const QString& filtro,
+                          const QString& extension)>
+        abreFichero;
+};
+
+/// The seam in use; starts with the real modal behaviour.
+DialogoModal& Modal();
+
+/// Puts the real modal behaviour back.
+void RestauraModalReal();
+
+} // namespace velmo

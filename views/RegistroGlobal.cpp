@@ -1,0 +1,10 @@
+#include "RegistroGlobal.h"
+
+namespace velmo {
+
+TRegistroGlobal& RegistroGlobal() {
+    static TRegistroGlobal registro;
+    return registro;
+}
+
+} // namespace velmo

@@ -1,0 +1,39 @@
+#include "UtilidadesVentana.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace velmo {
+
+QPixmap ImagenSvg(const QString& recurso, QSize tamano, qreal escala) {
+    if (escala <= 0) {
+        escala = 1.0;
+    }
+    QPixmap imagen(tamano * escala);
+    imagen.setDevicePixelRatio(escala);
+    imagen.fill(Qt::transparent);
+    QSvgRenderer dibujo(recurso);
+    if (dibujo.isValid()) {
+        QPainter pintor(&imagen);
+        dibujo.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
+    }
+    return imagen;
+}
+
+void CentraEnPantalla(QWidget& ventana) {
+    QScreen* pantalla = ventana.screen();
+    if (pantalla == nullptr) {
+        pantalla = QGuiApplication::primaryScreen();
+    }
+    if (pantalla == nullptr) {
+        return;
+    }
+    QRect marco = ventana.frameGeometry();
+    marco.moveCenter(pantalla->availableGeometry().center());
+    ventana.move(marco.topLeft());
+}
+
+} // namespace velmo
