@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -51,6 +52,15 @@ QFont FuenteCourier() {
     QFont fuente("Courier New");
     fuente.setStyleHint(QFont::Monospace);
     fuente.setPixelSize(13);
+    return fuente;
+}
+
+/// The same 13 pixels as a point size: the editor's styles take their size in points only.
+QFont FuenteCourierEnPuntos() {
+    QFont fuente = FuenteCourier();
+    const QScreen* pantalla = QGuiApplication::primaryScreen();
+    const qreal ppp = pantalla != nullptr ? pantalla->logicalDotsPerInchY() : 96.0;
+    fuente.setPointSizeF(13.0 * 72.0 / (ppp > 0 ? ppp : 96.0));
     return fuente;
 }
 
@@ -251,7 +261,7 @@ void TFramePrincipal::CreaAcciones() {
 void TFramePrincipal::CreaEditor() {
     fMemoIn = new QsciScintilla(this);
     fMemoIn->setUtf8(true);
-    const QFont fuente = FuenteCourier();
+    const QFont fuente = FuenteCourierEnPuntos();
     fMemoIn->setFont(fuente);
     fLexer = new TLexerVelmo(fuente, this);
     fMemoIn->setLexer(fLexer);

@@ -162,6 +162,13 @@ private slots:
         QCOMPARE(ventana->MemoIn()->lexer(), static_cast<QsciLexer*>(ventana->Resaltador()));
         QCOMPARE(ventana->marcadorError, -1);
         QCOMPARE(ventana->accion, acMontadorNone);
+        // Courier New at 13 pixels in both areas; the editor's styles carry it as points.
+        const QFont editor = ventana->Resaltador()->font(TLexerVelmo::esIdentificador);
+        QCOMPARE(editor.family(), QString("Courier New"));
+        QCOMPARE(qRound(editor.pointSizeF() * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72.0),
+                 13);
+        QCOMPARE(ventana->MemoOut()->font().family(), QString("Courier New"));
+        QCOMPARE(ventana->MemoOut()->font().pixelSize(), 13);
         QVERIFY(ventana->FicheroGuardado);
         QVERIFY(!ventana->FicheroModificado);
     }
