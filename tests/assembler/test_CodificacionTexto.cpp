@@ -7,10 +7,10 @@ using namespace velmo;
 TEST(CodificacionTexto, DistingueUtf8ValidoDelQueNoLoEs) {
     EXPECT_TRUE(EsUtf8Valido("año"));
     EXPECT_TRUE(EsUtf8Valido(""));
-    EXPECT_FALSE(EsUtf8Valido("a\xF1o"));        // Windows-1252 ñ
-    EXPECT_FALSE(EsUtf8Valido("\xC0\xAF"));      // overlong "/"
-    EXPECT_FALSE(EsUtf8Valido("\xED\xA0\x80"));  // surrogate
-    EXPECT_FALSE(EsUtf8Valido("\xE2\x82"));      // cut sequence
+    EXPECT_FALSE(EsUtf8Valido("a\xF1o"));       // Windows-1252 ñ
+    EXPECT_FALSE(EsUtf8Valido("\xC0\xAF"));     // overlong "/"
+    EXPECT_FALSE(EsUtf8Valido("\xED\xA0\x80")); // surrogate
+    EXPECT_FALSE(EsUtf8Valido("\xE2\x82"));     // cut sequence
 }
 
 TEST(CodificacionTexto, IdaYVueltaEntreWindows1252YUtf8) {

@@ -15,7 +15,8 @@ class FicheroEjecutableTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("velmo_ejecutable_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("velmo_ejecutable_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }

@@ -10,7 +10,8 @@ TEST(Listado, CabeceraYSeparadorConFinDeLineaCrLf) {
                                  "      *   -------------------------------------               *\r\n"
                                  "      *********************************************************\r\n"
                                  "\r\n");
-    EXPECT_EQ(SeparadorListado(), "---------------\r\nHASTA AQUI LO QUE TIENE EL PARSER\r\n---------------\r\n");
+    EXPECT_EQ(SeparadorListado(),
+              "---------------\r\nHASTA AQUI LO QUE TIENE EL PARSER\r\n---------------\r\n");
 }
 
 TEST(Listado, NueveLineasPorRegistroConNumerosSinYConSigno) {

@@ -24,19 +24,18 @@ TregInst Ejemplo() {
 
 TEST(RegInst, DisposicionExactaDeLos60Bytes) {
     const auto b = SerializaRegInst(Ejemplo());
-    const BytesRegInst esperado = {
-        0x04, 0x03, 0x02, 0x01,                                            // direccion
-        3,    'M',  'O',  'V',  0,    0,    0,    0,    0,    0,    0, 0, // cop
-        0,    0,    0,    0,    0,    0,    0,    0,    0,                //
-        0,                                                                // padding
-        0xB2, 0xA1,                                                       // op1
-        0x1A, 0x41,                                                       // op2 = 16666
-        0,    0,                                                          // padding
-        0xFE, 0xFF, 0xFF, 0xFF,                                           // destino = -2
-        0x05, 0x80,                                                       // Valor
-        6,    'b',  'u',  'c',  'l',  'e',  ':',  0,    0,    0,    0, 0, // Descripcion
-        0,    0,    0,    0,    0,    0,    0,    0,    0,                //
-        0};                                                               // padding
+    const BytesRegInst esperado = {0x04, 0x03, 0x02, 0x01,                               // direccion
+                                   3,    'M',  'O',  'V',  0,   0,   0,   0, 0, 0, 0, 0, // cop
+                                   0,    0,    0,    0,    0,   0,   0,   0, 0,          //
+                                   0,                                                    // padding
+                                   0xB2, 0xA1,                                           // op1
+                                   0x1A, 0x41,                                           // op2 = 16666
+                                   0,    0,                                              // padding
+                                   0xFE, 0xFF, 0xFF, 0xFF,                               // destino = -2
+                                   0x05, 0x80,                                           // Valor
+                                   6,    'b',  'u',  'c',  'l', 'e', ':', 0, 0, 0, 0, 0, // Descripcion
+                                   0,    0,    0,    0,    0,   0,   0,   0, 0,          //
+                                   0};                                                   // padding
     EXPECT_EQ(b, esperado);
     EXPECT_EQ(DeserializaRegInst(b), Ejemplo());
 }

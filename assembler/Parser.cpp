@@ -1,0 +1,120 @@
+#include "Parser.h"
+
+#include <algorithm>
+
+namespace velmo {
+
+int ContextoParser::GuardaTexto(const std::string& texto) {
+    textos.push_back(texto);
+    return static_cast<int>(textos.size()) - 1;
+}
+
+const std::string& ContextoParser::Texto(const ValorGramatica& v) const {
+    static const std::string kVacio;
+    if (v.texto < 0 || static_cast<std::size_t>(v.texto) >= textos.size()) {
+        return kVacio;
+    }
+    return textos[static_cast<std::size_t>(v.texto)];
+}
+
+void ContextoParser::InformeSintaxis(const std::string& mensaje) {
+    const int linea = contadorLineas + 1;
+    mensajes.push_back(mensaje + ": en línea --> " + std::to_string(linea));
+    mensajes.push_back("> " + escaner.LineaActual());
+    mensajes.push_back("> " + std::string(escaner.ColumnaActual(), ' ') + "^");
+    if (lineaPrimerError == -1) {
+        lineaPrimerError = linea;
+    }
+}
+
+void ContextoParser::ErrorSemantico(int linea, const std::string& mensaje) {
+    errorSemantico = true;
+    fun.InsertarError(linea, false);
+    fun.DevuelveErrores().push_back(mensaje);
+}
+
+TParser::TParser(TEscaner& escanerFuente, Anfitrion& anfitrionMontaje)
+    : escaner(escanerFuente), anfitrion(anfitrionMontaje) {}
+
+void TParser::parse(const std::string& rutaSalida) {
+    lineaPrimerError = -1;
+    correcto = false;
+    TObjParserFun fun(anfitrion);
+    ContextoParser ctx{escaner, fun, mensajes};
+    escaner.SetInformeError([&ctx](const std::string& mensaje) {
+        ctx.InformeSintaxis(mensaje);
+        ctx.errorSintactico = true; // a dropped number must not let the assembly succeed
+    });
+    auto pasada = [&](int numero) {
+        fun.SetPasada(numero);
+        escaner.ReiniciaPosicionAbsoluta();
+        ctx.textos.clear();
+        return velmo_yyparse(ctx);
+    };
+
+    bool terminado = false;
+    std::string errorFichero;
+    try {
+        fun.CreafichInst(rutaSalida);
+        const int resultado1 = pasada(1);
+        if (resultado1 == 0 && !ctx.errorSintactico && ctx.erroresSintaxis == 0) {
+            const int resultado2 = pasada(2);
+            if (fun.prCodigoFueraDeMemoria()) {
+                ctx.errorSemantico = true;
+            }
+            if (resultado2 == 0 && !ctx.errorSintactico) {
+                if (fun.prFalloEscritura()) {
+                    errorFichero = "Error: no se puede escribir el fichero " + rutaSalida;
+                } else {
+                    fun.LeeEjecutable(rutaSalida + ".txt");
+                    terminado = true;
+                }
+            }
+        }
+    } catch (const ErrorLexLib& e) {
+        // A scanner limit ends the assembly at once.
+        mensajes.emplace_back(e.what());
+        if (ctx.lineaPrimerError == -1) {
+            ctx.lineaPrimerError = ctx.contadorLineas + 1;
+        }
+        ctx.errorSintactico = true;
+    } catch (const ErrorFicheroMontaje& e) {
+        errorFichero = e.what();
+    }
+    escaner.SetInformeError(nullptr);
+
+    if (ctx.errorSemantico) {
+        mensajes.emplace_back("Errores de compilación (semánticos)");
+        const auto& errores = fun.DevuelveErrores();
+        mensajes.insert(mensajes.end(), errores.begin(), errores.end());
+        if (terminado && fun.BorraFichinst(rutaSalida)) {
+            anfitrion.MuestraMensaje("Fichero no compilado", TObjParserFun::kTituloMontador,
+                                     IconoMensaje::Informacion);
+        }
+    }
+    if (ctx.erroresSintaxis > 0) {
+        ctx.errorSintactico = true;
+    }
+    if (!errorFichero.empty()) {
+        mensajes.push_back(errorFichero);
+    }
+    if (!ctx.errorSintactico && !ctx.errorSemantico && errorFichero.empty()) {
+        const auto& avisos = fun.DevuelveErrores();
+        mensajes.insert(mensajes.end(), avisos.begin(), avisos.end());
+        mensajes.emplace_back("Compilación correcta");
+        mensajes.push_back("Generado el fichero: " + rutaSalida);
+        correcto = true;
+    } else {
+        // Whatever made the assembly fail, no executable is left behind.
+        fun.BorraFichinst(rutaSalida);
+    }
+
+    const int primeras[] = {ctx.lineaPrimerError, fun.prLineaPrimerError()};
+    for (const int linea : primeras) {
+        if (linea != -1 && (lineaPrimerError == -1 || linea < lineaPrimerError)) {
+            lineaPrimerError = linea;
+        }
+    }
+}
+
+} // namespace velmo

@@ -1,0 +1,68 @@
+// velmo-montador: assembles a Velmo source from the command line, exactly as the workbench does.
+
+#include "CodificacionTexto.h"
+#include "Montaje.h"
+#include "UtilidadesStr.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+// Boxes go to stderr; the assembler asks no questions, so any question is answered No.
+class AnfitrionConsola : public velmo::Anfitrion {
+public:
+    void MuestraMensaje(const std::string& texto, const std::string&, velmo::IconoMensaje) override {
+        std::cerr << "Montador: " << texto << '\n';
+    }
+    bool PreguntaSiNo(const std::string&, const std::string&) override { return false; }
+    velmo::Respuesta PreguntaSiNoCancelar(const std::string&, const std::string&) override {
+        return velmo::Respuesta::No;
+    }
+    bool TrazaActiva() const override { return false; }
+    void AnadeLineaTraza(const std::string&) override {}
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Montador de Velmo: genera el ejecutable (.vlx) y su listado a partir de un fuente"};
+    std::string fuente;
+    std::string ejecutable;
+    app.add_option("FUENTE", fuente, "Fichero fuente (.asm, .s)")->required();
+    app.add_option("-o,--salida", ejecutable,
+                   "Fichero ejecutable (por omisión, el fuente con extensión .vlx)");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int codigo = app.exit(e);
+        return codigo == 0 ? 0 : 2;
+    }
+
+    std::error_code error;
+    std::ifstream entrada(fuente, std::ios::binary);
+    if (std::filesystem::is_directory(fuente, error) || !entrada) {
+        std::cerr << "velmo-montador: no se puede leer el fichero " << fuente << '\n';
+        return 2;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(entrada), {}};
+    if (entrada.bad()) {
+        std::cerr << "velmo-montador: no se puede leer el fichero " << fuente << '\n';
+        return 2;
+    }
+    if (ejecutable.empty()) {
+        ejecutable = velmo::QuitaExtension(fuente) + ".vlx";
+    }
+
+    AnfitrionConsola anfitrion;
+    const std::string texto = velmo::ConLineaFinal(velmo::TextoFuenteAUtf8(bytes));
+    const auto resultado = velmo::Montar(texto, ejecutable, anfitrion);
+    for (const auto& mensaje : resultado.mensajes) {
+        std::cout << mensaje << '\n';
+    }
+    return resultado.correcto ? 0 : 1;
+}
