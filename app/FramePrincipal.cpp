@@ -114,6 +114,9 @@ void PonBoton(QAction* accion, const QString& pista) {
 
 } // namespace
 
+TFramePrincipal::TFramePrincipal(TDialogosMontador& dialogos, QWidget* parent)
+    : TFramePrincipal(dialogos, &Montar, parent) {}
+
 TFramePrincipal::TFramePrincipal(TDialogosMontador& dialogos, FuncionMontar montar, QWidget* parent)
     : QWidget(parent), fDialogos(dialogos), fMontarFuente(std::move(montar)) {
     setWindowTitle(kTitulo);
@@ -479,10 +482,12 @@ void TFramePrincipal::MontarClick() {
     FichSalida = QString::fromStdString(QuitaExtension(ListaFicheros[0].toStdString())) + ".vlx";
     fMemoOut->clear();
 
-    // The grammar needs the text to end with a line break: the empty line goes into the editor itself.
-    const int lineas = fMemoIn->lines();
-    if (lineas >= 1 && !SinBlancos(fMemoIn->text(lineas - 1)).isEmpty()) {
-        fMemoIn->append(FinDeLinea(*fMemoIn));
+    // The grammar needs the text to end with a line break: the empty line goes into the editor itself,
+    // by the same rule the command-line assembler applies.
+    const std::string texto = fMemoIn->text().toStdString();
+    const std::string conLineaFinal = ConLineaFinal(texto);
+    if (conLineaFinal.size() > texto.size()) {
+        fMemoIn->append(QString::fromStdString(conLineaFinal.substr(texto.size())));
     }
 
     ResultadoMontaje resultado{};

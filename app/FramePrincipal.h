@@ -38,7 +38,9 @@ public:
     using FuncionMontar = std::function<ResultadoMontaje(
         const std::string& textoFuente, const std::string& rutaEjecutable, Anfitrion& anfitrion)>;
 
-    /// The dialogs and the assembler are the caller's: they outlive the window.
+    /// The dialogs are the caller's and outlive the window. Sources are assembled by the shared Montar.
+    explicit TFramePrincipal(TDialogosMontador& dialogos, QWidget* parent = nullptr);
+    /// The same with another assembling function (the tests' stand-in).
     TFramePrincipal(TDialogosMontador& dialogos, FuncionMontar montar, QWidget* parent = nullptr);
     ~TFramePrincipal() override;
 

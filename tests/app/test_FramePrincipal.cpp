@@ -622,6 +622,28 @@ private slots:
         ventana->FicheroGuardado = true;
     }
 
+    void realAssemblerWritesTheExecutable() {
+        ventana = std::make_unique<TFramePrincipal>(*dialogos);
+        for (int version : {0, 1, 2}) {
+            dialogos->versiones.push_back(version);
+            ventana->FicheroModificado = false;
+            ventana->NuevoClick();
+            const QString nombre = QString("plantilla%1.asm").arg(version);
+            dialogos->aGuardar.push_back(Ruta(nombre));
+            ventana->MontarClick();
+            const QString ejecutable = Ruta(QString("plantilla%1.vlx").arg(version));
+            QVERIFY2(QFile::exists(ejecutable), qPrintable(ventana->MemoOut()->toPlainText()));
+            QVERIFY(ventana->MemoOut()->toPlainText().endsWith("Compilación correcta\nGenerado el fichero: " +
+                                                               ejecutable));
+        }
+
+        Abre("mal.asm", ".ver 1\n.data 15\ndw x 1\n.code\n\tmov x, x\n\tmov x\n");
+        ventana->MontarClick();
+        QVERIFY(!QFile::exists(Ruta("mal.vlx")));
+        QCOMPARE(ventana->marcadorError, 6);
+        QVERIFY(Marcada(*ventana, 6));
+    }
+
     void fileDialogFilters() {
         QCOMPARE(FiltroQt("Fuentes Velmo|*.s;*.asm|Todos|*.*"),
                  QString("Fuentes Velmo (*.s *.asm);;Todos (*.*)"));
