@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,6 +124,31 @@ TEST(TSynVelmo, TokenPositionsCoverTheLineAndNoRangeCarriesOver) {
     syn.Next();
     EXPECT_TRUE(syn.GetEol());
     EXPECT_EQ(syn.GetTokenPos(), static_cast<int>(linea.size()));
+}
+
+TEST(TSynVelmo, AnyBytesAreCoveredByTokensUpToTheFirstNul) {
+    TSynVelmo syn;
+    std::mt19937 azar(20261208);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> largo(0, 40);
+    for (int vuelta = 0; vuelta < 2000; ++vuelta) {
+        std::string linea(static_cast<std::size_t>(largo(azar)), ' ');
+        for (char& c : linea) {
+            c = static_cast<char>(byte(azar));
+        }
+        const std::size_t hastaNul = std::min(linea.size(), linea.find('\0'));
+        syn.SetLine(linea, vuelta);
+        std::size_t cubierto = 0;
+        int tokens = 0;
+        while (!syn.GetEol() && tokens <= 100) {
+            ASSERT_EQ(syn.GetTokenPos(), static_cast<int>(cubierto));
+            ASSERT_FALSE(syn.GetToken().empty());
+            cubierto += syn.GetToken().size();
+            ++tokens;
+            syn.Next();
+        }
+        ASSERT_EQ(cubierto, hastaNul);
+    }
 }
 
 TEST(TSynVelmo, AttributesAndTheirDefaults) {
