@@ -47,7 +47,7 @@ QString FiltroQt(const QString& filtro) {
     return salida.join(";;");
 }
 
-TDialogosMontadorQt::TDialogosMontadorQt() = default;
+TDialogosMontadorQt::TDialogosMontadorQt(Anfitrion* anfitrionPrograma) : fAnfitrion(anfitrionPrograma) {}
 
 TDialogosMontadorQt::~TDialogosMontadorQt() {
     delete fFormNuevo;
@@ -55,17 +55,27 @@ TDialogosMontadorQt::~TDialogosMontadorQt() {
 
 void TDialogosMontadorQt::MuestraMensaje(const std::string& texto, const std::string& titulo,
                                          IconoMensaje icono) {
+    if (fAnfitrion != nullptr) {
+        fAnfitrion->MuestraMensaje(texto, titulo, icono);
+        return;
+    }
     QMessageBox caja(IconoQt(icono), QString::fromStdString(titulo), ParaMostrar(texto), QMessageBox::Ok,
                      QApplication::activeWindow());
     caja.exec();
 }
 
 bool TDialogosMontadorQt::PreguntaSiNo(const std::string& texto, const std::string& titulo) {
+    if (fAnfitrion != nullptr) {
+        return fAnfitrion->PreguntaSiNo(texto, titulo);
+    }
     return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(titulo),
                                  ParaMostrar(texto), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Respuesta TDialogosMontadorQt::PreguntaSiNoCancelar(const std::string& texto, const std::string& titulo) {
+    if (fAnfitrion != nullptr) {
+        return fAnfitrion->PreguntaSiNoCancelar(texto, titulo);
+    }
     const auto boton =
         QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(titulo),
                               ParaMostrar(texto), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -73,6 +83,16 @@ Respuesta TDialogosMontadorQt::PreguntaSiNoCancelar(const std::string& texto, co
         return Respuesta::Si;
     }
     return boton == QMessageBox::No ? Respuesta::No : Respuesta::Cancelar;
+}
+
+bool TDialogosMontadorQt::TrazaActiva() const {
+    return fAnfitrion != nullptr && fAnfitrion->TrazaActiva();
+}
+
+void TDialogosMontadorQt::AnadeLineaTraza(const std::string& linea) {
+    if (fAnfitrion != nullptr) {
+        fAnfitrion->AnadeLineaTraza(linea);
+    }
 }
 
 std::optional<int> TDialogosMontadorQt::EligeVersion(QWidget* padre) {
@@ -121,6 +141,10 @@ void TDialogosMontadorQt::AbreAyuda() {
 }
 
 void TDialogosMontadorQt::AcercaDe(QWidget* padre) {
+    if (fAcercaDe) {
+        fAcercaDe(padre);
+        return;
+    }
     QMessageBox::about(padre, "Acerca de...", "Montador de Velmo");
 }
 

@@ -6,6 +6,7 @@
 #include "Anfitrion.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -31,17 +32,23 @@ public:
 /// already shows its patterns in parentheses gets them rewritten the way the dialog can read them.
 QString FiltroQt(const QString& filtro);
 
-/// The real dialogs. The new-source dialog is created once, so it keeps the last choice.
+/// The real dialogs. The new-source dialog is created once, so it keeps the last choice. Create one for the
+/// whole run and give it to every workbench window.
 class TDialogosMontadorQt : public TDialogosMontador {
 public:
-    TDialogosMontadorQt();
+    /// With the program's own host, boxes, questions and trace lines go through it; without one, boxes and
+    /// questions are shown here and there is no trace.
+    explicit TDialogosMontadorQt(Anfitrion* anfitrionPrograma = nullptr);
     ~TDialogosMontadorQt() override;
+
+    /// The program's about box; until one is given, a plain box names the workbench.
+    void SetAcercaDe(std::function<void(QWidget*)> muestra) { fAcercaDe = std::move(muestra); }
 
     void MuestraMensaje(const std::string& texto, const std::string& titulo, IconoMensaje icono) override;
     bool PreguntaSiNo(const std::string& texto, const std::string& titulo) override;
     Respuesta PreguntaSiNoCancelar(const std::string& texto, const std::string& titulo) override;
-    bool TrazaActiva() const override { return false; }
-    void AnadeLineaTraza(const std::string&) override {}
+    bool TrazaActiva() const override;
+    void AnadeLineaTraza(const std::string& linea) override;
 
     std::optional<int> EligeVersion(QWidget* padre) override;
     QString FicheroAAbrir(QWidget* padre, const QString& filtro) override;
@@ -50,6 +57,8 @@ public:
     void AcercaDe(QWidget* padre) override;
 
 private:
+    Anfitrion* fAnfitrion;
+    std::function<void(QWidget*)> fAcercaDe;
     TFormNuevoFichAMontar* fFormNuevo = nullptr;
 };
 

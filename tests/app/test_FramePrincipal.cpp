@@ -644,6 +644,28 @@ private slots:
         QVERIFY(Marcada(*ventana, 6));
     }
 
+    void realDialogsHandOverToTheProgramsHost() {
+        pruebas::AnfitrionGrabador programa;
+        programa.respuestas.push_back(Respuesta::Cancelar);
+        TDialogosMontadorQt reales(&programa);
+        reales.MuestraMensaje("Fichero no compilado", "Montador", IconoMensaje::Informacion);
+        QCOMPARE(reales.PreguntaSiNoCancelar("¿Seguro?", "Montador"), Respuesta::Cancelar);
+        QVERIFY(reales.TrazaActiva());
+        reales.AnadeLineaTraza("linea");
+        programa.trazaActiva = false;
+        QVERIFY(!reales.TrazaActiva());
+        QCOMPARE(programa.mensajes.size(), size_t(1));
+        QCOMPARE(programa.mensajes[0].texto, std::string("Fichero no compilado"));
+        QCOMPARE(programa.preguntas, std::vector<std::string>{"Montador: ¿Seguro?"});
+        QCOMPARE(programa.traza, std::vector<std::string>{"linea"});
+
+        QWidget* mostrada = nullptr;
+        reales.SetAcercaDe([&](QWidget* padre) { mostrada = padre; });
+        TFramePrincipal conReales(reales);
+        conReales.AccionAcercaDe()->trigger();
+        QCOMPARE(mostrada, static_cast<QWidget*>(&conReales));
+    }
+
     void fileDialogFilters() {
         QCOMPARE(FiltroQt("Fuentes Velmo|*.s;*.asm|Todos|*.*"),
                  QString("Fuentes Velmo (*.s *.asm);;Todos (*.*)"));
