@@ -592,6 +592,13 @@ private slots:
         editor->getCursorPosition(&linea, &indice);
         QCOMPARE(indice, 11);
 
+        // Typing is undone as one group.
+        editor->setText("");
+        editor->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+        QTest::keyClicks(editor, "mov");
+        editor->undo();
+        QCOMPARE(editor->text(), QString(""));
+
         // Tab is the editor's, and types blanks.
         editor->setText("");
         editor->setFocus();
@@ -620,6 +627,16 @@ private slots:
         QCOMPARE(dialogos->versionesPedidas, 1);
         QCOMPARE(ventana->windowTitle(), QString("Montador de Velmo - [SinTítulo]"));
         ventana->FicheroGuardado = true;
+
+        // Opening an existing source: the open dialog comes once the window is up.
+        TFramePrincipal otra(*dialogos, montador->Funcion());
+        otra.SetStartupAction(acMontadorFuenteExistente);
+        Escribe(Ruta("inicio.asm"), "beq eti\n");
+        dialogos->aAbrir.push_back(Ruta("inicio.asm"));
+        otra.show();
+        QCOMPARE(otra.windowTitle(), QString("Montador de Velmo"));
+        QTRY_COMPARE(otra.windowTitle(), QString("Montador de Velmo - [inicio.asm]"));
+        QCOMPARE(otra.MemoIn()->text(), QString("beq eti\n"));
     }
 
     void realAssemblerWritesTheExecutable() {
