@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -107,9 +108,10 @@ QAction* CreaAccion(QWidget* duena, const QString& texto, const QString& pista, 
     return accion;
 }
 
-void PonBoton(QAction* accion, const QString& pista) {
+void PonBoton(QAction* accion, const QString& pista, const char* icono) {
     accion->setIconText(pista);
     accion->setToolTip(pista);
+    accion->setIcon(QIcon(QString(":/velmo/icons/montador_%1.svg").arg(icono)));
 }
 
 } // namespace
@@ -198,13 +200,13 @@ void TFramePrincipal::CreaAcciones() {
     fAcercaDe = CreaAccion(this, "&Acerca de...", "Muestra una ventana con información del programa", {});
     fCopiar = CreaAccion(this, "Copiar", "", QKeySequence("Ctrl+C"));
     fPegar = CreaAccion(this, "Pegar", "", QKeySequence("Ctrl+V"));
-    PonBoton(fNuevo, "Nuevo");
-    PonBoton(fAbrir, "Abrir");
-    PonBoton(fGuardar, "Guardar");
-    PonBoton(fMontar, "Montar");
-    PonBoton(fCerrar, "Cerrar montador");
-    PonBoton(fCopiar, "Copiar");
-    PonBoton(fPegar, "Pegar");
+    PonBoton(fNuevo, "Nuevo", "nuevo");
+    PonBoton(fAbrir, "Abrir", "abrir");
+    PonBoton(fGuardar, "Guardar", "guardar");
+    PonBoton(fMontar, "Montar", "montar");
+    PonBoton(fCerrar, "Cerrar montador", "cerrar");
+    PonBoton(fCopiar, "Copiar", "copiar");
+    PonBoton(fPegar, "Pegar", "pegar");
     fGuardar->setEnabled(false);
     fGuardarComo->setEnabled(false);
     fMontar->setEnabled(false);
@@ -249,7 +251,7 @@ void TFramePrincipal::CreaAcciones() {
     fMenuAyuda->addAction(fAcercaDe);
 
     fHerramientas = new QToolBar(this);
-    fHerramientas->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    fHerramientas->setToolButtonStyle(Qt::ToolButtonIconOnly);
     fHerramientas->addAction(fNuevo);
     fHerramientas->addAction(fAbrir);
     fHerramientas->addAction(fGuardar);

@@ -198,6 +198,7 @@ private slots:
         QStringList botones;
         for (QAction* a : ventana->BarraHerramientas()->actions()) {
             botones << (a->isSeparator() ? "-" : a->toolTip());
+            QVERIFY(a->isSeparator() || !a->icon().pixmap(16, 16).isNull());
         }
         QCOMPARE(botones, QStringList({"Nuevo", "Abrir", "Guardar", "-", "Copiar", "Pegar", "-", "Montar",
                                        "Cerrar montador"}));
