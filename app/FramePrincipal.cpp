@@ -124,6 +124,10 @@ TFramePrincipal::TFramePrincipal(TDialogosMontador& dialogos, FuncionMontar mont
     setWindowTitle(kTitulo);
     resize(716, 579);
 
+    fReposo = new QTimer(this);
+    fReposo->setSingleShot(true);
+    fReposo->setInterval(0);
+
     CreaAcciones();
     CreaEditor();
 
@@ -173,9 +177,6 @@ TFramePrincipal::TFramePrincipal(TDialogosMontador& dialogos, FuncionMontar mont
     capa->addWidget(fHerramientas);
     capa->addWidget(fDivisor, 1);
 
-    fReposo = new QTimer(this);
-    fReposo->setSingleShot(true);
-    fReposo->setInterval(0);
     connect(fReposo, &QTimer::timeout, this, &TFramePrincipal::ActualizaBarraEstado);
 
     ListaFicheros.clear();
@@ -266,6 +267,7 @@ void TFramePrincipal::CreaAcciones() {
 void TFramePrincipal::CreaEditor() {
     fMemoIn = new QsciScintilla(this);
     fMemoIn->setUtf8(true);
+    fEolPorDefecto = fMemoIn->eolMode();
     const QFont fuente = FuenteCourierEnPuntos();
     fMemoIn->setFont(fuente);
     fLexer = new TLexerVelmo(fuente, this);
@@ -369,6 +371,7 @@ void TFramePrincipal::NuevoClick() {
         return;
     }
     fMemoIn->clear();
+    fMemoIn->setEolMode(static_cast<QsciScintilla::EolMode>(fEolPorDefecto));
     fMemoOut->clear();
     fMemoIn->setEnabled(true);
     ColoreaMemoOut(fMemoOut->verticalScrollBar()->palette().color(QPalette::Button));
@@ -397,6 +400,9 @@ void TFramePrincipal::CargaFichero(const QString& ruta) {
     }
     fCargaFallida = !cargado;
     if (cargado) {
+        // New lines follow the file's own line ends.
+        fMemoIn->setEolMode(bytes.contains("\r\n") ? QsciScintilla::EolWindows
+                                                   : static_cast<QsciScintilla::EolMode>(fEolPorDefecto));
         fMemoIn->setText(
             QString::fromStdString(TextoFuenteAUtf8(std::string_view(bytes.constData(), bytes.size()))));
     } else {

@@ -143,6 +143,7 @@ private:
     QAction* fAcercaDe = nullptr;
     QAction* fCopiar = nullptr;
     QAction* fPegar = nullptr;
+    int fEolPorDefecto = 0;
     bool fCargaFallida = false;
     bool fAccionInicialHecha = false;
 };

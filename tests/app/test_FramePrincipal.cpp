@@ -335,6 +335,11 @@ private slots:
         // The source is not saved first.
         QCOMPARE(Lee(Ruta("prog.asm")), QByteArray("\tbeq eti"));
 
+        // A source with Windows line ends gets one more of its own kind.
+        Abre("windows.asm", ".code\r\nbeq eti");
+        ventana->MontarClick();
+        QCOMPARE(montador->llamadas.back().first, std::string(".code\r\nbeq eti\r\n"));
+
         for (const QByteArray& texto : {QByteArray("beq eti\n"), QByteArray("beq eti\r\n \t")}) {
             Abre("otro.asm", texto);
             ventana->MontarClick();
