@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -472,6 +474,20 @@ private slots:
         ventana->CerrarClick();
         QCOMPARE(cerrado.size(), 1);
         QVERIFY(!ventana->isVisible());
+    }
+
+    void closingTheChildWindowOfTheMainWindowAsksToo() {
+        QMdiArea area;
+        auto* propia = new TFramePrincipal(*dialogos, montador->Funcion());
+        QMdiSubWindow* hija = area.addSubWindow(propia);
+        area.show();
+        propia->NuevoClick();
+        dialogos->respuestas.push_back(Respuesta::Cancelar);
+        QVERIFY(!hija->close());
+        QCOMPARE(dialogos->preguntas.size(), size_t(1));
+        dialogos->respuestas.push_back(Respuesta::No);
+        QVERIFY(hija->close());
+        QCOMPARE(dialogos->preguntas.size(), size_t(2));
     }
 
     void closingWithYesSavesOrStaysOpen() {
