@@ -384,6 +384,7 @@ private slots:
             };
             b.ventana.show();
             QTRY_COMPARE(b.guion.dialogos.size(), std::size_t(1));
+            QVERIFY(!b.ventana.Debug->isVisible()); // showing the frame does not show the trace window
             QCOMPARE(b.guion.dialogos[0], static_cast<QDialog*>(b.ventana.FormBienvenida));
             QVERIFY(b.registro.abiertas.isEmpty()); // "Cerrar este diálogo" does nothing more
         }
