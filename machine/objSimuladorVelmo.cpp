@@ -14,6 +14,10 @@ namespace {
 
 constexpr const char* kTitulo = "Velmo";
 constexpr int kCiclosSinProgreso = 20;
+// No instruction of the fixed control units takes more than 6 cycles. A word whose mnemonic and value
+// disagree (only a hand-made file holds one) can leave the modified machine's control in a state it
+// never leaves; the run must end instead of hanging the program.
+constexpr int kCiclosSinProgresoFijo = 100;
 constexpr int kMaxInstruccionesBreakpoint = 10000;
 constexpr int kPreguntaCada = 50;
 
@@ -453,10 +457,16 @@ bool TSimuladorVelmo::EjecutaInstruccion() {
                                   kTitulo, IconoMensaje::Aviso);
         return false;
     }
-    while (!findeinstruccion_) {
+    for (int ciclos = 0; ciclos < kCiclosSinProgresoFijo; ++ciclos) {
         EjecutaCiclo();
+        if (findeinstruccion_) {
+            return true;
+        }
     }
-    return true;
+    anfitrion_.MuestraMensaje("Se han ejecutado 100 ciclos y no se ha completado ninguna instrucción. "
+                              "Revise el programa",
+                              kTitulo, IconoMensaje::Aviso);
+    return false;
 }
 
 void TSimuladorVelmo::EjecutaHastaBreakpoint() {
@@ -479,6 +489,74 @@ void TSimuladorVelmo::EjecutaHastaBreakpoint() {
             return;
         }
     }
+}
+
+TSimuladorVelmo::Instantanea TSimuladorVelmo::TomaInstantanea() const {
+    std::variant<TUCCableada, TUCMicroProgramada> uc =
+        EsCableado(tipoControl_) ? decltype(uc)(static_cast<const TUCCableada&>(*uc_))
+                                 : decltype(uc)(static_cast<const TUCMicroProgramada&>(*uc_));
+    return {std::move(uc),
+            *pc_,
+            *a_,
+            *b_,
+            *ir_,
+            *fz_,
+            *mux_,
+            *alu_,
+            *memoria_,
+            *incrementador_,
+            numCiclos_,
+            numInst_,
+            findeinstruccion_,
+            isCopModif_,
+            regAux_,
+            estadoActual_,
+            currentPc_,
+            frameMemoria_->GetDatos(),
+            frameRegistros_->GetDatos(),
+            frameCablesMEm_->GetDatos(),
+            frameCablesCtrl_->GetDatos(),
+            frameEstado_->GetDatos(),
+            frameUP_->GetDatos(),
+            frameUnidadDeControl_->GetDatos()};
+}
+
+void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
+    if (EsCableado(tipoControl_)) {
+        static_cast<TUCCableada&>(*uc_) = std::get<TUCCableada>(i.uc);
+    } else {
+        static_cast<TUCMicroProgramada&>(*uc_) = std::get<TUCMicroProgramada>(i.uc);
+    }
+    *pc_ = i.pc;
+    *a_ = i.a;
+    *b_ = i.b;
+    *ir_ = i.ir;
+    *fz_ = i.fz;
+    *mux_ = i.mux;
+    *alu_ = i.alu;
+    *memoria_ = i.memoria;
+    *incrementador_ = i.incrementador;
+    numCiclos_ = i.numCiclos;
+    numInst_ = i.numInst;
+    findeinstruccion_ = i.findeinstruccion;
+    isCopModif_ = i.isCopModif;
+    regAux_ = i.regAux;
+    estadoActual_ = i.estadoActual;
+    currentPc_ = i.currentPc;
+    // Breakpoints and scrolling are the user's, not the machine's: they stay as they are now.
+    TMemoriaVLM::Datos vista = i.vistaMemoria;
+    const TMemoriaVLM::Datos& ahora = frameMemoria_->GetDatos();
+    vista.VectorBreakpoints = ahora.VectorBreakpoints;
+    vista.HayBreakpoint = ahora.HayBreakpoint;
+    vista.PrimeraFilaVisible = ahora.PrimeraFilaVisible;
+    vista.FilasVisibles = ahora.FilasVisibles;
+    frameMemoria_->RestauraDatos(vista);
+    frameRegistros_->RestauraDatos(i.registros);
+    frameCablesMEm_->RestauraDatos(i.cablesMem);
+    frameCablesCtrl_->RestauraDatos(i.cablesCtrl);
+    frameEstado_->RestauraDatos(i.estado);
+    frameUP_->RestauraDatos(i.up);
+    frameUnidadDeControl_->RestauraDatos(i.unidadControl);
 }
 
 void TSimuladorVelmo::Monitoriza() {

@@ -7,16 +7,38 @@
 #include "ObjMemoria.h"
 #include "ObjMux.h"
 #include "ObjRegistro.h"
+#include "ObjUCCableada.h"
+#include "ObjUCMicroprogramada.h"
 #include "ObjUnidadControl.h"
 #include "objSimulador.h"
 
 #include <array>
 #include <cstdint>
+#include <variant>
 
 namespace velmo {
 
 class TSimuladorVelmo : public TSimulador {
 public:
+    /// Everything a cycle changes, as plain values: the elements, the engine's own fields, the counters
+    /// and what every window shows. Restoring one puts the simulation back at that moment.
+    struct Instantanea {
+        std::variant<TUCCableada, TUCMicroProgramada> uc;
+        TRegistro pc, a, b, ir, fz;
+        TMux mux;
+        TAlu alu;
+        TMemoria memoria;
+        TIncrementador incrementador;
+        std::int32_t numCiclos, numInst;
+        bool findeinstruccion, isCopModif;
+        std::int32_t regAux, estadoActual, currentPc;
+        TMemoriaVLM::Datos vistaMemoria;
+        TablaNombreValor::Datos registros, cablesMem, cablesCtrl;
+        TEstadoDeEjecucion::Datos estado;
+        TOrganizacion::Datos up;
+        TFrameControl::Datos unidadControl;
+    };
+
     /// Opens `fichero`, asks the host for the control unit or the microprogram, builds the machine and
     /// runs the opening cycle (the fetch of address 0). Throws ErrorAperturaEjecutable when the file
     /// cannot be opened; an exception out of the opening cycle reaches the caller too.
@@ -24,11 +46,16 @@ public:
 
     void EjecutaCiclo() override;
     void Monitoriza() override;
-    /// Cycles up to the next instruction fetch; false when a user microprogram made no progress.
+    /// Cycles up to the next instruction fetch; false when none completed within the limit (20 cycles for a
+    /// user microprogram, with its warning; 100 for the fixed control units).
     bool EjecutaInstruccion() override;
     void MostrarMicroprograma() override;
     void MostrarMaquinaEstados() override;
     void EjecutaHastaBreakpoint() override;
+
+    Instantanea TomaInstantanea() const;
+    /// Only for a snapshot of this same simulation; breakpoints stay as they are; the windows repaint.
+    void RestauraInstantanea(const Instantanea& i);
 
     /// The datapath signals the state (hard-wired) or microaddress just executed used.
     void AnimaUnidadProceso(int estado, int microdireccion);

@@ -31,37 +31,5 @@ TEST(AnfitrionSinVentanas, LaTrazaSoloSaleSiHayDondeEscribirla) {
     EXPECT_EQ(salida.str(), "IR Cop: 2\n\n");
 }
 
-TEST(AnfitrionSinVentanas, ContestaConSusAjustesYNoPausaElReloj) {
-    AnfitrionSinVentanas a;
-    EXPECT_FALSE(a.PausaReloj());
-    EXPECT_EQ(a.EligeControl(), tnormal);
-    a.control = tMicroprogramado;
-    EXPECT_EQ(a.EligeControl(), tMicroprogramado);
-
-    a.opcionesAlu = {3, -1, 2, 1};
-    EXPECT_EQ(a.OpcionAlu(0), 3);
-    EXPECT_EQ(a.OpcionAlu(1), -1);
-    EXPECT_EQ(a.OpcionAlu(3), 1);
-    EXPECT_EQ(a.OpcionAlu(4), -1);
-    EXPECT_EQ(a.OpcionAlu(-1), -1);
-}
-
-TEST(AnfitrionSinVentanas, SinMicroprogramaDadoUsaElInicialDelEditor) {
-    AnfitrionSinVentanas a;
-    const Microprograma p = a.EditaMicroprograma();
-    for (const auto& m : p) {
-        EXPECT_EQ(m.MX10, 1);
-        EXPECT_EQ(m.ALU10, 1);
-        EXPECT_EQ(m.LorWmem, 0);
-        EXPECT_EQ(m.pPc, 0);
-        EXPECT_EQ(m.pIr, 1);
-        EXPECT_EQ(m.pA + m.pB + m.pFz + m.pAux, 0);
-        EXPECT_EQ(m.Salto, 1);
-        EXPECT_EQ(m.Test, 1);
-    }
-    a.microprograma[15].Salto = 7;
-    EXPECT_EQ(a.EditaMicroprograma()[15].Salto, 7);
-}
-
 } // namespace
 } // namespace velmo

@@ -56,13 +56,6 @@ TEST(InformeSim, ElJsonTieneLasClavesEnOrdenYLosValoresSinSigno) {
     EXPECT_EQ(j["mensajes"][1], "otro");
 }
 
-TEST(InformeSim, LosContadoresAntesDelPrimerCicloSonNegativos) {
-    const auto j = nlohmann::json::parse(InformeJson(InformeSim{}));
-    EXPECT_EQ(j["ciclos"], -1);
-    EXPECT_EQ(j["instrucciones"], -1);
-    EXPECT_TRUE(j["mensajes"].empty());
-}
-
 TEST(InformeSim, UnTextoQueNoEsUtf8NoRompeElJson) {
     InformeSim i;
     i.mensajes = {std::string("fichero \xE9.vlx")};

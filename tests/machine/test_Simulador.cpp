@@ -471,3 +471,78 @@ TEST_F(Motor, NoTraceTextWhileTracingIsOffAndTheExpectedLinesWhileOn) {
 
 } // namespace
 } // namespace velmo::pruebas
+
+namespace velmo::pruebas {
+namespace {
+
+TEST_F(Motor, AnExceptionInsideACycleIsReportedAndPassedOn) {
+    struct TrazaRota : AnfitrionMaquinaGrabador {
+        bool romper = false;
+        void AnadeLineaTraza(const std::string& l) override {
+            if (romper && l == "La unidad de control calcula estado siguiente") {
+                throw std::runtime_error("traza");
+            }
+            AnfitrionMaquinaGrabador::AnadeLineaTraza(l);
+        }
+    } h;
+    TSimuladorVelmo s(h, ProgramaAdd().Guarda());
+    h.romper = true;
+    EXPECT_THROW(s.EjecutaCiclo(), std::runtime_error);
+    ASSERT_EQ(h.mensajes.size(), 1u);
+    EXPECT_EQ(h.mensajes[0].texto, "Excepción: Reinicializando");
+    EXPECT_EQ(h.mensajes[0].titulo, "Velmo");
+    EXPECT_EQ(s.NumCiclos(), 0); // the refresh did not run
+}
+
+TEST_F(Motor, AStuckHardWiredControlEndsTheInstructionInsteadOfHanging) {
+    // A hand-made word whose mnemonic says MOVD but whose top bits are 0101: the modified machine's control
+    // waits in state 8 for an opcode that never comes.
+    ProgramaPrueba p(kNombreVLM1Modif);
+    p.ConConstante(0, "MOVD", 1, 5);
+    ImagenMemoria imagen = p.Imagen();
+    imagen[0].Valor = 0x5005;
+    const auto ruta = p.Guarda();
+    GuardaFicheroEjecutable(ruta, CabeceraEjecutable(kNombreVLM1Modif, "x.txt"), imagen);
+    sim = std::make_unique<TSimuladorVelmo>(host, ruta);
+    EXPECT_FALSE(sim->EjecutaInstruccion());
+    EXPECT_EQ(sim->NumCiclos(), 100);
+    EXPECT_EQ(sim->UnidadControl().EstadoActual, 8);
+    ASSERT_EQ(host.mensajes.size(), 1u);
+    EXPECT_EQ(host.mensajes[0].icono, IconoMensaje::Aviso);
+}
+
+TEST_F(Motor, RestoringASnapshotReplaysTheSameRun) {
+    ProgramaPrueba p(kNombreVLM1Modif);
+    p.Clear(0, 20).ConConstante(1, "MOVD", 300, 21).ConConstante(3, "ACUM", 5, 21).Inst(5, "ADD", 21, 21);
+    p.Inst(6, "BEQ", 0, 0).Dato(20, 77);
+    Abre(p);
+    sim->EjecutaInstruccion();
+    sim->FrameMemoria().TablaMemoriaSelectCell(0, 40);
+    const auto foto = sim->TomaInstantanea();
+    for (int i = 0; i < 4; ++i) {
+        sim->EjecutaInstruccion();
+    }
+    const auto despues = sim->TomaInstantanea();
+    sim->FrameMemoria().TablaMemoriaSelectCell(0, 41);
+
+    sim->RestauraInstantanea(foto);
+    EXPECT_EQ(sim->NumCiclos(), foto.numCiclos);
+    EXPECT_EQ(sim->FrameMemoria().GetDatos().VectorReginst[21].Valor, 0);
+    EXPECT_TRUE(sim->FrameMemoria().Haybreakpointbyindex(41)); // the user's breakpoints are kept
+    for (int i = 0; i < 4; ++i) {
+        sim->EjecutaInstruccion();
+    }
+    const auto otra = sim->TomaInstantanea();
+    EXPECT_EQ(otra.numCiclos, despues.numCiclos);
+    EXPECT_EQ(otra.memoria.VectorReginst, despues.memoria.VectorReginst);
+    EXPECT_EQ(otra.up, despues.up);
+    EXPECT_EQ(otra.registros, despues.registros);
+    EXPECT_EQ(otra.cablesCtrl, despues.cablesCtrl);
+    EXPECT_EQ(otra.estadoActual, despues.estadoActual);
+    EXPECT_EQ(otra.pc.ValorOUT, despues.pc.ValorOUT);
+    EXPECT_EQ(otra.vistaMemoria.VectorReginst, despues.vistaMemoria.VectorReginst);
+    EXPECT_EQ(std::get<TUCCableada>(otra.uc).EstadoActual, std::get<TUCCableada>(despues.uc).EstadoActual);
+}
+
+} // namespace
+} // namespace velmo::pruebas

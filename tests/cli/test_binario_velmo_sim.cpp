@@ -1,0 +1,64 @@
+// The built program itself: exit status, and that everything written reaches stdout and stderr.
+
+#include "EjecutaSim.h"
+#include "ProgramasPrueba.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace velmo {
+namespace {
+
+std::string Lee(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+int Ejecuta(const std::string& argumentos, const std::string& salida, const std::string& errores) {
+    const std::string orden =
+        "\"" VELMO_SIM "\" " + argumentos + " > \"" + salida + "\" 2> \"" + errores + "\"";
+    const int estado = std::system(orden.c_str());
+#ifdef _WIN32
+    return estado;
+#else
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+#endif
+}
+
+TEST(BinarioVelmoSim, EscribeElInformeYTodaLaTrazaYDevuelveElCodigo) {
+    pruebas::CarpetaTemporal carpeta;
+    const auto vlx = carpeta.Ruta("p.vlx");
+    pruebas::ProgramaPrueba p(1);
+    p.Add(0, 10, 11).Mov(1, 11, 12).Dato(10, 5).Dato(11, 7);
+    p.Guarda(vlx);
+    const auto out = carpeta.Ruta("out.txt");
+    const auto err = carpeta.Ruta("err.txt");
+
+    ASSERT_EQ(Ejecuta("\"" + vlx + "\" --instrucciones 2 --json --traza", out, err), 0);
+    const auto j = nlohmann::json::parse(Lee(out));
+    EXPECT_EQ(j["ciclos"], 9);
+    EXPECT_EQ(j["memoria"][12], 12);
+    // The buffered trace arrives whole, exactly as the same run writes it in process.
+    std::ostringstream salida, errores;
+    ASSERT_EQ(EjecutaVelmoSim({vlx, "--instrucciones", "2", "--json", "--traza"}, salida, errores), 0);
+    EXPECT_EQ(Lee(err), errores.str());
+    EXPECT_EQ(Lee(out), salida.str());
+
+    EXPECT_EQ(Ejecuta("\"" + carpeta.Ruta("no.vlx") + "\" --json", out, err), 2);
+    EXPECT_TRUE(Lee(out).empty());
+    EXPECT_NE(Lee(err).find("No se puede abrir"), std::string::npos);
+
+    EXPECT_EQ(Ejecuta("--ciclos", out, err), 2);
+}
+
+} // namespace
+} // namespace velmo
