@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <functional>
 #include <stdexcept>
 
 using namespace velmo;
@@ -35,6 +36,7 @@ struct Registro {
     int falloEnInstruccion = -1;     // the instruction number that does not complete
     int excepcionEnInstruccion = -1; // the instruction number that throws
     bool falloAlAbrir = false;
+    std::function<void()> durante; // what arrives while an instruction runs
 };
 
 class SimulacionGuion : public Simulacion {
@@ -49,6 +51,9 @@ public:
         }
         if (r_.instrucciones == r_.falloEnInstruccion) {
             return false;
+        }
+        if (r_.durante) {
+            r_.durante();
         }
         ++r_.instrucciones;
         return true;
@@ -260,6 +265,27 @@ private slots:
         b.registro.falloEnInstruccion = -1;
         b.ventana.BotonEjecutaN->trigger();
         QCOMPARE(b.registro.instrucciones, 7);
+    }
+
+    void nadaInterrumpeUnaEjecucion() {
+        Banco b;
+        b.Carga(QStringLiteral("/tmp/uno.vlx"));
+        b.ventana.show();
+        // Events delivered during a clock pause: a close from the desktop and other commands.
+        b.registro.durante = [&b] {
+            b.ventana.close();
+            b.ventana.Reset->trigger();
+            b.ventana.Cerrar->trigger();
+        };
+        b.ventana.Instruccion->trigger();
+        b.registro.durante = nullptr;
+        QCOMPARE(b.registro.instrucciones, 1);
+        QCOMPARE(b.registro.abiertas.size(), 1);
+        QCOMPARE(b.registro.vivas, 1);
+        QVERIFY(b.ventana.isVisible());
+        // Once the run is over they work again.
+        b.ventana.Cerrar->trigger();
+        QCOMPARE(b.registro.vivas, 0);
     }
 
     void excepcionEnUnCicloReinicia() {
