@@ -18,7 +18,7 @@ class PruebaRecursos : public QObject {
 private slots:
     void imagenesConSuTamanoExacto() {
         const std::pair<QString, QSize> imagenes[] = {
-            {QStringLiteral(":/velmo/VELMO.svg"), QSize(346, 127)},
+            {QStringLiteral(":/velmo/LOGOVELMO.svg"), QSize(346, 127)},
             {QStringLiteral(":/velmo/INICIO.svg"), QSize(TFrameInicio::kAncho, TFrameInicio::kAlto)}};
         for (const auto& [recurso, tamano] : imagenes) {
             QSvgRenderer dibujo(recurso);
