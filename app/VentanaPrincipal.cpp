@@ -99,7 +99,6 @@ QAction* TVentanaPrincipal::Accion(const QString& texto, const QString& icono, c
     }
     if (!atajo.isEmpty()) {
         accion->setShortcut(atajo);
-        accion->setShortcutContext(Qt::ApplicationShortcut);
     }
     return accion;
 }
