@@ -36,7 +36,8 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     auto* imagen = new QLabel(this);
     imagen->setGeometry(0, 0, 346, 127);
-    imagen->setPixmap(ImagenSvg(QStringLiteral(":/velmo/LOGOVELMO.svg"), QSize(346, 127), devicePixelRatioF()));
+    imagen->setPixmap(
+        ImagenSvg(QStringLiteral(":/velmo/LOGOVELMO.svg"), QSize(346, 127), devicePixelRatioF()));
 
     auto* regla = new QFrame(this);
     regla->setGeometry(8, 131, 330, 2);

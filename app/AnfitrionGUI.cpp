@@ -145,7 +145,7 @@ void AnfitrionGUI::FinDeCiclo() {
 
 void AnfitrionGUI::ReiniciaTraza() {
     debug_.vacia();
-    debug_.setWindowState(Qt::WindowNoState);
+    debug_.PonEstado(Qt::WindowNoState);
     debug_.setGeometry(200, 200, 300, 420);
 }
 

@@ -9,6 +9,7 @@
 
 namespace velmo {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 namespace {
 
 bool EscribeFichero(const QString& ruta, const QByteArray& contenido) {
@@ -34,6 +35,7 @@ QByteArray EscapeXml(const QString& texto) {
 }
 
 } // namespace
+#endif
 
 QString LineaExecEscritorio(const QString& programa) {
     static const QString reservados = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");

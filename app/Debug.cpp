@@ -54,6 +54,20 @@ QStringList TDebug::Lineas() const {
     return lineas;
 }
 
+void TDebug::PonEstado(Qt::WindowStates estado) {
+    estado_ = estado;
+    if (isVisible()) {
+        setWindowState(estado);
+    }
+}
+
+void TDebug::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        setWindowState(estado_);
+    }
+    QWidget::setVisible(visible);
+}
+
 void TDebug::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     texto_->setPlainText(Lineas().join(QLatin1Char('\n')));

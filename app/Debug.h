@@ -22,6 +22,13 @@ public:
     void anade_linea(const QString& texto);
     void vacia();
 
+    /// The window state it takes when shown. Kept apart while hidden: on some desktops a hidden window
+    /// brought out of the minimised state would be mapped on screen.
+    void PonEstado(Qt::WindowStates estado);
+    Qt::WindowStates Estado() const { return isVisible() ? windowState() : estado_; }
+
+    void setVisible(bool visible) override;
+
     /// The kept lines, oldest first.
     QStringList Lineas() const;
     QPlainTextEdit* Texto() const { return texto_; }
@@ -32,6 +39,7 @@ protected:
 private:
     std::vector<QString> anillo_;
     std::size_t inicio_ = 0; // oldest line once the ring is full
+    Qt::WindowStates estado_ = Qt::WindowNoState;
     QPlainTextEdit* texto_;
 };
 

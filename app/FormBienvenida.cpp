@@ -28,7 +28,8 @@ TFormBienvenida::TFormBienvenida(QWidget* parent)
 
     Imagen = new QLabel(panel);
     Imagen->setGeometry(8, 8, 346, 127);
-    Imagen->setPixmap(ImagenSvg(QStringLiteral(":/velmo/LOGOVELMO.svg"), QSize(346, 127), devicePixelRatioF()));
+    Imagen->setPixmap(
+        ImagenSvg(QStringLiteral(":/velmo/LOGOVELMO.svg"), QSize(346, 127), devicePixelRatioF()));
 
     Titulo = new QLabel(QStringLiteral("Bienvenido a Velmo 1.04"), panel);
     Titulo->setGeometry(8, 146, 346, 22);

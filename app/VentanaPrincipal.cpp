@@ -66,7 +66,7 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     FormElige = new TFormElige(this);
     FormBienvenida = new TFormBienvenida(this);
     Debug = new TDebug(this);
-    Debug->setWindowState(Qt::WindowMinimized);
+    Debug->PonEstado(Qt::WindowMinimized);
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
     fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
@@ -99,7 +99,6 @@ QAction* TVentanaPrincipal::Accion(const QString& texto, const QString& icono, c
     }
     if (!atajo.isEmpty()) {
         accion->setShortcut(atajo);
-        accion->setShortcutContext(Qt::ApplicationShortcut);
     }
     return accion;
 }

@@ -73,11 +73,11 @@ private slots:
         TDebug d;
         TFormElige elige;
         AnfitrionGUI anfitrion(nullptr, d, elige);
-        d.setWindowState(Qt::WindowMinimized);
+        d.PonEstado(Qt::WindowMinimized);
         d.anade_linea(QStringLiteral("vieja"));
         anfitrion.ReiniciaTraza();
         QVERIFY(d.Lineas().isEmpty());
-        QCOMPARE(d.windowState(), Qt::WindowNoState);
+        QCOMPARE(d.Estado(), Qt::WindowNoState);
         QCOMPARE(d.geometry(), QRect(200, 200, 300, 420));
         QVERIFY(!d.isVisible()); // no command shows it
     }

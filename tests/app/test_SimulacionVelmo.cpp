@@ -90,7 +90,9 @@ private slots:
             b.guion.respuestas = {BotonCaja::Si, BotonCaja::Si};
             b.EjecutaN(QStringLiteral("120"));
             QCOMPARE(b.Motor().NumInst(), 120);
-            QCOMPARE(b.guion.preguntas.size(), std::size_t(2));
+            const QString pregunta =
+                QStringLiteral("Velmo: Ejecutadas 50 instrucciones\r\n¿Desea seguir ejecutando?");
+            QCOMPARE(b.guion.preguntas, (std::vector<QString>{pregunta, pregunta}));
         }
         {
             Banco b;
@@ -105,6 +107,8 @@ private slots:
             b.EjecutaN(QStringLiteral("50"));
             QCOMPARE(b.Motor().NumInst(), 50);
             QVERIFY(b.guion.preguntas.empty());
+            b.EjecutaN(QString()); // empty: nothing runs
+            QCOMPARE(b.Motor().NumInst(), 50);
         }
     }
 
