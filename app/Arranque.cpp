@@ -1,5 +1,11 @@
 #include "Arranque.h"
 
+#include "AboutBox.h"
+#include "AnfitrionGUI.h"
+#include "DialogoModal.h"
+#include "DialogosMontador.h"
+#include "FramePrincipal.h"
+
 #include "FrameInicio.h"
 #include "Plataforma.h"
 #include "VentanaPrincipal.h"
@@ -10,6 +16,35 @@
 #include <QTimer>
 
 namespace velmo {
+namespace {
+
+// The workbench opens as its own window, modal over the main window: while it is up the simulator takes
+// no commands. A new one is made each time; it is gone once closed.
+void AbreMontadorModal(TVentanaPrincipal& ventana, TDialogosMontadorQt& dialogos, InicioMontador inicio) {
+    auto* montador = new TFramePrincipal(dialogos, &ventana);
+    montador->setWindowFlag(Qt::Window);
+    montador->setAttribute(Qt::WA_DeleteOnClose);
+    montador->setWindowModality(Qt::ApplicationModal);
+    switch (inicio) {
+    case InicioMontador::ProgramaNuevo:
+        montador->SetStartupAction(acMontadorProgramaNuevo);
+        break;
+    case InicioMontador::FuenteExistente:
+        montador->SetStartupAction(acMontadorFuenteExistente);
+        break;
+    case InicioMontador::Ninguno:
+        montador->SetStartupAction(acMontadorNone);
+        break;
+    }
+    ventana.FrameMontador = montador;
+    QEventLoop bucle;
+    QObject::connect(montador, &TFramePrincipal::cerrado, &bucle, &QEventLoop::quit);
+    QObject::connect(montador, &QObject::destroyed, &bucle, &QEventLoop::quit);
+    montador->show();
+    bucle.exec();
+}
+
+} // namespace
 
 void PreparaAplicacion(QApplication& aplicacion) {
     QApplication::setApplicationName(QStringLiteral("Velmo"));
@@ -29,6 +64,11 @@ int EjecutaVelmo(QApplication& aplicacion) {
     inicio.MuestraYPinta();
 
     TVentanaPrincipal ventana;
+    TDialogosMontadorQt dialogosMontador(&ventana.Anfitrion());
+    dialogosMontador.SetAcercaDe([&ventana](QWidget*) { Modal().ejecuta(*ventana.AboutBox); });
+    ventana.SetAbreMontador([&dialogosMontador](TVentanaPrincipal& principal, InicioMontador inicio) {
+        AbreMontadorModal(principal, dialogosMontador, inicio);
+    });
     QStringList argumentos = QApplication::arguments();
     if (!argumentos.isEmpty()) {
         argumentos.removeFirst();
