@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QWhatsThis>
 #include <QWindowStateChangeEvent>
 
 namespace velmo {
@@ -135,6 +136,10 @@ bool VentanaSimulacion::event(QEvent* evento) {
 }
 
 void VentanaSimulacion::MensajeAyuda(const QPoint& ratonGlobal) {
+    // The request is answered: the pointer is an ordinary pointer again.
+    if (QWhatsThis::inWhatsThisMode()) {
+        QWhatsThis::leaveWhatsThisMode();
+    }
     const QSize tamano = TamanoAyuda();
     ShowTip(this, TextoAyuda(), ratonGlobal, tamano.width(), tamano.height());
 }

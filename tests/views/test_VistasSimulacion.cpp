@@ -10,15 +10,18 @@
 #include "MapasComponentes.h"
 #include "ProgramaPrueba.h"
 #include "SimulacionVelmo.h"
+#include "TipsForm.h"
 #include "VentanaMemoria.h"
 #include "VentanaPrincipal.h"
 #include "VentanasMemoriaYTablas.h"
 #include "VentanasTablas.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QWhatsThis>
 
 using namespace velmo;
 
@@ -229,6 +232,37 @@ private slots:
         EscribeAjuste(kNoInfo, false);
         b.PulsaFila(8);
         QCOMPARE(b.avisos, 3);
+    }
+
+    void queEsEstoAbreLaAyudaDeLaVentanaSinTocarLaMemoria() {
+        Banco b;
+        b.Carga(Programa());
+        VentanasMemoriaYTablas& v = b.Vistas();
+        const auto tip = [](QWidget* w) -> TTipsForm* {
+            const auto tips = w->findChildren<TTipsForm*>();
+            return tips.isEmpty() ? nullptr : tips.back();
+        };
+
+        // In help mode a press on a memory row asks for help instead of setting a breakpoint.
+        TablaMemoria& t = *v.Memoria->Tabla();
+        QWhatsThis::enterWhatsThisMode();
+        QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, t.visualRect(t.model()->index(4, 1)).center());
+        QVERIFY(!QWhatsThis::inWhatsThisMode());
+        QVERIFY(!b.Motor().FrameMemoria().prHayBreakpoints());
+        QCOMPARE(b.avisos, 0);
+        TTipsForm* ayuda = tip(v.Memoria);
+        QVERIFY(ayuda != nullptr);
+        QCOMPARE(ayuda->size(), QSize(220, 120));
+        QVERIFY(ayuda->findChild<QLabel*>()->text().startsWith(
+            QStringLiteral("Esta ventana nos muestra la memoria de la Velmo. Se pueden poner")));
+
+        QHelpEvent pregunta(QEvent::WhatsThis, QPoint(5, 5), v.Registros->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(v.Registros, &pregunta);
+        QCOMPARE(tip(v.Registros)->size(), QSize(220, 40));
+        QCOMPARE(tip(v.Registros)->findChild<QLabel*>()->text(),
+                 QStringLiteral("Esta ventana nos muestra el contenido de los registros de la Velmo."));
+        QApplication::sendEvent(v.CablesCtrl, &pregunta);
+        QCOMPARE(tip(v.CablesCtrl)->size(), QSize(220, 55));
     }
 
     void elMapaDeLaAluSigueALaMaquina() {
