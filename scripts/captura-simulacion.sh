@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshot of a running simulation under a virtual X server: assembles an example, opens it in the
 # program, runs a few instructions, sets a breakpoint with a click on the memory view and captures the
-# screen. Usage: scripts/captura-simulacion.sh [build folder] [picture.png]
+# screen, then opens the ALU details and captures again. Usage: scripts/captura-simulacion.sh [build folder] [picture.png]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$raiz/build}"
@@ -32,6 +32,10 @@ xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
     xdotool mousemove 640 169 click 1
     sleep 1
     import -window root "$salida"
+    # The ALU tool button: the modified machine'"'"'s ALU with its constant 0.
+    xdotool mousemove 286 32 click 1
+    sleep 1
+    import -window root "${salida%.png}-alu.png"
     kill "$programa"
 '
-echo "$salida"
+echo "$salida ${salida%.png}-alu.png"

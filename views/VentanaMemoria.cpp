@@ -155,7 +155,7 @@ const QPixmap& VentanaMemoria::ImagenGutter(int imagen) const {
     if (imagen < 1 || imagen > 3) {
         return vacia;
     }
-    auto& cache = const_cast<QPixmap&>(imagenes_[static_cast<std::size_t>(imagen)]);
+    QPixmap& cache = imagenes_[static_cast<std::size_t>(imagen)];
     const qreal escala = devicePixelRatioF();
     if (cache.isNull() || cache.devicePixelRatio() != escala) {
         cache = ImagenSvg(QString::fromLatin1(kRecursosGutter[imagen]), QSize(11, 14), escala);

@@ -76,7 +76,7 @@ private:
     TMemoriaVLM& memoria_;
     QAbstractTableModel* modelo_;
     TablaMemoria* tabla_;
-    std::array<QPixmap, 4> imagenes_;
+    mutable std::array<QPixmap, 4> imagenes_; // drawn once per pixel ratio
 };
 
 } // namespace velmo
