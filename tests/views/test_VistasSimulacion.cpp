@@ -265,6 +265,20 @@ private slots:
         QCOMPARE(tip(v.CablesCtrl)->size(), QSize(220, 55));
     }
 
+    void unResetAbreVentanasNuevasSinBreakpoints() {
+        Banco b;
+        b.Carga(Programa());
+        b.PulsaFila(3);
+        QPointer<VentanaMemoria> antigua = b.Vistas().Memoria;
+        b.ventana.Reset->trigger();
+        QVERIFY(antigua.isNull());
+        QVERIFY(b.Vistas().Memoria);
+        QVERIFY(b.Vistas().Memoria->Marco()->isVisible());
+        QVERIFY(!b.Motor().FrameMemoria().prHayBreakpoints());
+        QCOMPARE(b.Vistas().Memoria->EstiloCelda(1, 3).fondo,
+                 b.Vistas().Memoria->Tabla()->palette().color(QPalette::Base));
+    }
+
     void elMapaDeLaAluSigueALaMaquina() {
         Banco b;
         const auto alu = [&] { return b.ventana.findChild<TMapaAlu*>(); };
