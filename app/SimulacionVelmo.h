@@ -4,16 +4,25 @@
 #include "Simulacion.h"
 #include "objSimuladorVelmo.h"
 
+#include <memory>
+
+class QMdiArea;
+
 namespace velmo {
 
 class AnfitrionMaquina;
+class VentanasMemoriaYTablas;
 
 class SimulacionVelmo : public Simulacion {
 public:
-    /// Opens `ruta`; throws ErrorAperturaEjecutable when the file cannot be opened.
-    SimulacionVelmo(AnfitrionMaquina& anfitrion, const QString& ruta);
+    /// Opens `ruta`; throws ErrorAperturaEjecutable when the file cannot be opened. With `mdi`, the
+    /// simulation's windows open in it.
+    SimulacionVelmo(AnfitrionMaquina& anfitrion, const QString& ruta, QMdiArea* mdi = nullptr);
+    ~SimulacionVelmo() override;
 
     TSimuladorVelmo& Motor() { return motor_; }
+    /// The memory view and the tables; null without an MDI area.
+    VentanasMemoriaYTablas* MemoriaYTablas() { return memoriaYTablas_.get(); }
 
     void EjecutaCiclo() override { motor_.EjecutaCiclo(); }
     bool EjecutaInstruccion() override { return motor_.EjecutaInstruccion(); }
@@ -25,6 +34,8 @@ public:
 
 private:
     TSimuladorVelmo motor_;
+    // ---- windows over the engine's state; declared after it, so they go first
+    std::unique_ptr<VentanasMemoriaYTablas> memoriaYTablas_;
 };
 
 } // namespace velmo

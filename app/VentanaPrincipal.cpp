@@ -6,9 +6,11 @@
 #include "AsociacionFicheros.h"
 #include "Debug.h"
 #include "DialogoModal.h"
+#include "FormAvisoBreakpoint.h"
 #include "FormBienvenida.h"
 #include "FormEjecutaNInst.h"
 #include "FormEligeSim.h"
+#include "MapasComponentes.h"
 #include "Plataforma.h"
 #include "RegistroGlobal.h"
 #include "SimulacionVelmo.h"
@@ -69,9 +71,28 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     Debug->PonEstado(Qt::WindowMinimized);
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
-    fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
-        return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta);
+
+    // ---- component maps, breakpoint notice and the simulation's memory view and tables
+    auto* mapaAlu = new TMapaAlu(this);
+    SetMapa(Mapa::Alu, mapaAlu);
+    SetMapa(Mapa::Memoria, new TMapaMemoria(this));
+    SetMapa(Mapa::Incrementador, new TMapaIncrementador(this));
+    SetMapa(Mapa::Registros, new TMapaReg(this));
+    SetMapa(Mapa::Multiplexor, new TMapaMux(this));
+    FormAvisoBreakpoint = new TFormAvisoBreakpoint(
+        this, [] { return LeeAjuste(QStringLiteral("noInfoBreakpoint"), false); },
+        [](bool noMostrar) { EscribeAjuste(QStringLiteral("noInfoBreakpoint"), noMostrar); });
+    anfitrion_->vistas.setTipoControlMapaAlu = [mapaAlu](TTipoControl tipo) {
+        mapaAlu->SetTipoControl(tipo);
     };
+    anfitrion_->vistas.avisoBreakpoint = [this] { FormAvisoBreakpoint->Avisa(); };
+    fabrica_ = [mapaAlu](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
+        // The engine sets the ALU map only for the modified and configurable machines; a plain-machine
+        // program opened after one of them must not show their ALU.
+        mapaAlu->SetTipoControl(tnormal);
+        return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta, owner.Mdi);
+    };
+    // ---- end of the simulation's views
 
     HabilitaSimulacion(false, true);
     HabilitaFuente(true);

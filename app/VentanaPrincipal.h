@@ -17,6 +17,7 @@ namespace velmo {
 class AnfitrionGUI;
 class TAboutBox;
 class TDebug;
+class TFormAvisoBreakpoint;
 class TFormBienvenida;
 class TFormEjecutaN;
 class TFormElige;
@@ -52,6 +53,7 @@ public:
     TFormElige* FormElige;
     TFormBienvenida* FormBienvenida;
     TDebug* Debug;
+    TFormAvisoBreakpoint* FormAvisoBreakpoint;
     AnfitrionGUI& Anfitrion() { return *anfitrion_; }
 
     QMdiArea* Mdi;

@@ -1,0 +1,147 @@
+#include "VentanaSimulacion.h"
+
+#include "TipsForm.h"
+
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWhatsThis>
+#include <QWindowStateChangeEvent>
+
+namespace velmo {
+
+VentanaSimulacion::VentanaSimulacion(EstadoVentana& estado, Borde borde) : estado_(estado), borde_(borde) {
+    setFont(FuenteDialogo());
+    clave_ = estado_.Avisos().Suscribe([this](Aviso aviso) { Avisado(aviso); });
+}
+
+VentanaSimulacion::~VentanaSimulacion() {
+    estado_.Avisos().Anula(clave_);
+}
+
+QFont VentanaSimulacion::FuenteDialogo() {
+    QFont letra(QStringLiteral("MS Sans Serif"), 8);
+    // Where that face is missing, a metric-compatible sans face keeps the texts inside their cells.
+    letra.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    return letra;
+}
+
+void VentanaSimulacion::Incrusta(QMdiArea& mdi) {
+    Qt::WindowFlags banderas =
+        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    marco_ = mdi.addSubWindow(this, banderas);
+    marco_->setFont(FuenteDialogo());
+    marco_->setOption(QMdiSubWindow::RubberBandResize, false);
+    marco_->installEventFilter(this);
+    AplicaVentana();
+}
+
+void VentanaSimulacion::Avisado(Aviso aviso) {
+    switch (aviso) {
+    case Aviso::Repinta:
+        Repintar();
+        break;
+    case Aviso::ActualizaBitmap:
+        ActualizarBitmap();
+        break;
+    case Aviso::Ventana:
+        if (!aplicando_) {
+            AplicaVentana();
+        }
+        break;
+    }
+}
+
+void VentanaSimulacion::AplicaVentana() {
+    if (marco_ == nullptr) {
+        return;
+    }
+    aplicando_ = true;
+    const DatosVentana& datos = estado_.Ventana();
+    const Colocacion& c = datos.colocacion;
+    marco_->setWindowTitle(QString::fromStdString(datos.Caption));
+    if (datos.EstadoNormal && (marco_->isMinimized() || marco_->isMaximized())) {
+        marco_->showNormal();
+    }
+    if (!marco_->isMinimized()) {
+        // A fixed border is released while the place is set, then closed again on the new size.
+        marco_->setMinimumSize(0, 0);
+        marco_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QPoint esquina = marco_->pos();
+        if (c.Left >= 0) {
+            esquina.setX(c.Left);
+        }
+        if (c.Top >= 0) {
+            esquina.setY(c.Top);
+        }
+        QSize exterior = marco_->size();
+        if (c.Width >= 0) {
+            exterior.setWidth(c.Width);
+        }
+        if (c.Height >= 0) {
+            exterior.setHeight(c.Height);
+        }
+        // The frame around the contents: borders and title bar.
+        const QMargins m = marco_->contentsMargins();
+        if (c.ClientWidth >= 0) {
+            exterior.setWidth(c.ClientWidth + m.left() + m.right());
+        }
+        if (c.ClientHeight >= 0) {
+            exterior.setHeight(c.ClientHeight + m.top() + m.bottom());
+        }
+        if (c.ClientWidth >= 0 || c.ClientHeight >= 0) {
+            setMinimumSize(0, 0);
+        }
+        marco_->setGeometry(QRect(esquina, exterior));
+        if (borde_ == Borde::Fijo) {
+            marco_->setFixedSize(exterior);
+        }
+    }
+    if (datos.Visible && !marco_->isVisible()) {
+        marco_->show();
+    }
+    aplicando_ = false;
+}
+
+bool VentanaSimulacion::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == marco_) {
+        if (evento->type() == QEvent::WindowStateChange && !aplicando_) {
+            // The user minimised or restored it; the engine's "Posición inicial" puts it back to normal.
+            aplicando_ = true;
+            estado_.SetEstadoNormal(!marco_->isMinimized());
+            aplicando_ = false;
+        } else if (evento->type() == QEvent::Close) {
+            // The simulation owns its windows: closing one only puts it aside.
+            evento->ignore();
+            marco_->showMinimized();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+bool VentanaSimulacion::event(QEvent* evento) {
+    if (evento->type() == QEvent::QueryWhatsThis) {
+        evento->accept();
+        return true;
+    }
+    if (evento->type() == QEvent::WhatsThis) {
+        MensajeAyuda(static_cast<QHelpEvent*>(evento)->globalPos());
+        evento->accept();
+        return true;
+    }
+    return QWidget::event(evento);
+}
+
+void VentanaSimulacion::MensajeAyuda(const QPoint& ratonGlobal) {
+    // The request is answered: the pointer is an ordinary pointer again.
+    if (QWhatsThis::inWhatsThisMode()) {
+        QWhatsThis::leaveWhatsThisMode();
+    }
+    const QSize tamano = TamanoAyuda();
+    ShowTip(this, TextoAyuda(), ratonGlobal, tamano.width(), tamano.height());
+}
+
+} // namespace velmo
