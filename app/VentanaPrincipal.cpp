@@ -4,11 +4,14 @@
 #include "AjustesUsuario.h"
 #include "AnfitrionGUI.h"
 #include "AsociacionFicheros.h"
+#include "ConfiguraAlu.h"
 #include "Debug.h"
 #include "DialogoModal.h"
 #include "FormBienvenida.h"
 #include "FormEjecutaNInst.h"
 #include "FormEligeSim.h"
+#include "FormMicroprogramable.h"
+#include "Framemicroprograma.h"
 #include "Plataforma.h"
 #include "RegistroGlobal.h"
 #include "SimulacionVelmo.h"
@@ -69,6 +72,18 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     Debug->setWindowState(Qt::WindowMinimized);
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
+    // microprogrammable machine: the ALU reads the configuration dialog, a version-3 program opens with the
+    // editor, and the microprogram view opens in this frame.
+    ConfiguraAlu = new TConfiguraAlu(this);
+    Form_Microprogramable = new TForm_Microprogramable(*ConfiguraAlu, this);
+    anfitrion_->vistas.opcionAlu = [this](int cop) { return ConfiguraAlu->OpcionAlu(cop); };
+    anfitrion_->vistas.editaMicroprograma = [this] {
+        // However it closes, the simulation starts with the microprogram as last edited.
+        Modal().ejecuta(*Form_Microprogramable);
+        return Form_Microprogramable->VectorMicroInst;
+    };
+    anfitrion_->vistas.mostrarMicroprograma = [this](TFrameControl& uc) { MostrarMicroprograma(*Mdi, uc); };
+    // end microprogrammable machine
     fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
         return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta);
     };

@@ -20,6 +20,8 @@ class TDebug;
 class TFormBienvenida;
 class TFormEjecutaN;
 class TFormElige;
+class TConfiguraAlu;
+class TForm_Microprogramable;
 
 /// How a workbench window starts when the main window opens it (the workbench's own start actions).
 enum class InicioMontador { Ninguno, ProgramaNuevo, FuenteExistente };
@@ -52,6 +54,10 @@ public:
     TFormElige* FormElige;
     TFormBienvenida* FormBienvenida;
     TDebug* Debug;
+    // microprogrammable machine
+    TConfiguraAlu* ConfiguraAlu;
+    TForm_Microprogramable* Form_Microprogramable;
+    // end microprogrammable machine
     AnfitrionGUI& Anfitrion() { return *anfitrion_; }
 
     QMdiArea* Mdi;
