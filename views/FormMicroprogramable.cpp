@@ -133,6 +133,7 @@ TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWid
     HeaderControl1->setDefaultSectionSize(42);
     HeaderControl1->setMinimumSectionSize(0);
     HeaderControl1->setEnabled(false);
+    HeaderControl1->setFixedHeight(20);
     interior->addWidget(HeaderControl1);
 
     TablaMicroINstrucciones = new QTableWidget(kMicroinstrucciones, kColumnas, marco);

@@ -2,6 +2,7 @@
 // view, and a version-3 program opened through the main window.
 
 #include "AnfitrionGUI.h"
+#include "AnfitrionSinVentanas.h"
 #include "ConfiguraAlu.h"
 #include "EntornoPruebas.h"
 #include "FicheroMicroprograma.h"
@@ -107,6 +108,8 @@ private slots:
             QCOMPARE(e.f.TablaMicroINstrucciones->item(4, c)->text(), fila[c]);
         }
         QVERIFY(e.f.TablaMicroINstrucciones->item(4, 0)->font().bold());
+        // velmo-sim without --microprograma runs what a new editor holds.
+        QVERIFY(AnfitrionSinVentanas().microprograma == e.f.VectorMicroInst);
     }
 
     void editor_guardarYAbrirRestauraLas16YLimpiaModified() {
