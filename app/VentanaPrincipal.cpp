@@ -82,7 +82,7 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
         Modal().ejecuta(*Form_Microprogramable);
         return Form_Microprogramable->VectorMicroInst;
     };
-    anfitrion_->vistas.mostrarMicroprograma = [this](TFrameControl& uc) { MostrarMicroprograma(*Mdi, uc); };
+    anfitrion_->vistas.mostrarMicroprograma = [this](TFrameControl& uc) { AbreVistaMicroprograma(*Mdi, uc); };
     // end microprogrammable machine
     fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
         return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta);

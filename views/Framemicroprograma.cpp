@@ -244,7 +244,7 @@ void TFrame_Microprograma::Repinta() {
     }
 }
 
-TFrame_Microprograma& MostrarMicroprograma(QMdiArea& mdi, TFrameControl& uc) {
+TFrame_Microprograma& AbreVistaMicroprograma(QMdiArea& mdi, TFrameControl& uc) {
     for (QMdiSubWindow* sub : mdi.subWindowList()) {
         auto* vista = qobject_cast<TFrame_Microprograma*>(sub->widget());
         if (vista != nullptr && vista->origen_ == &uc) {

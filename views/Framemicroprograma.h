@@ -48,7 +48,7 @@ public:
     const TFrameControl* Origen() const { return origen_; }
 
 private:
-    friend TFrame_Microprograma& MostrarMicroprograma(QMdiArea& mdi, TFrameControl& uc);
+    friend TFrame_Microprograma& AbreVistaMicroprograma(QMdiArea& mdi, TFrameControl& uc);
     const TFrameControl* origen_ = nullptr;
 };
 
@@ -56,6 +56,6 @@ private:
 /// reaches through the engine: opens the microprogram view of `uc` in `mdi`, created on first use and
 /// restored when minimised, never twice. The view follows uc's current row, closing it only minimises
 /// it, and it goes away with `uc` (that is, with the simulation).
-TFrame_Microprograma& MostrarMicroprograma(QMdiArea& mdi, TFrameControl& uc);
+TFrame_Microprograma& AbreVistaMicroprograma(QMdiArea& mdi, TFrameControl& uc);
 
 } // namespace velmo

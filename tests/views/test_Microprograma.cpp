@@ -479,19 +479,19 @@ private slots:
         uc->SetVectorMicroInst(p);
         uc->SetFilaActual(2);
 
-        TFrame_Microprograma& v = MostrarMicroprograma(mdi, *uc);
+        TFrame_Microprograma& v = AbreVistaMicroprograma(mdi, *uc);
         QCOMPARE(mdi.subWindowList().size(), 1);
         QVERIFY(v.prconfigurable());
         QVERIFY(v.VectorMicroInst == p);
         QCOMPARE(v.prFilaActual(), std::uint16_t(2));
         QCOMPARE(v.TablaMicroprograma->item(2, 4)->text(), QStringLiteral("  1 "));
 
-        QVERIFY(&MostrarMicroprograma(mdi, *uc) == &v);
+        QVERIFY(&AbreVistaMicroprograma(mdi, *uc) == &v);
         QCOMPARE(mdi.subWindowList().size(), 1);
         QMdiSubWindow* sub = mdi.subWindowList().front();
         sub->showMinimized();
         QVERIFY(sub->isMinimized());
-        MostrarMicroprograma(mdi, *uc);
+        AbreVistaMicroprograma(mdi, *uc);
         QVERIFY(!sub->isMinimized());
         // Its close box only minimises it.
         sub->close();
@@ -505,7 +505,7 @@ private slots:
         // Another simulation's fixed control unit has a view of its own.
         TFrameControl fija;
         fija.Settipocontrol(tMicroprogramado);
-        TFrame_Microprograma& vf = MostrarMicroprograma(mdi, fija);
+        TFrame_Microprograma& vf = AbreVistaMicroprograma(mdi, fija);
         QVERIFY(!vf.prconfigurable());
         QCOMPARE(mdi.subWindowList().size(), 2);
 
