@@ -250,6 +250,8 @@ TFrame_Microprograma& AbreVistaMicroprograma(QMdiArea& mdi, TFrameControl& uc) {
         if (vista != nullptr && vista->origen_ == &uc) {
             if (sub->isMinimized()) {
                 sub->showNormal();
+            } else if (!sub->isVisible()) {
+                sub->show();
             }
             return *vista;
         }
