@@ -76,23 +76,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Ejemplo{"suma_indirecta_v3", {{40, 4}, {44, 23}, {45, 45}, {47, 23}, {48, 66}}}),
     [](const auto& info) { return info.param.nombre; });
 
-TEST(TablaMicroprograma, RechazaFilasRepetidasOQueFaltan) {
-    const std::string fila = " 00 00 0 1 1 0 0 0 0000 111 0  búsqueda\n";
-    std::string completa;
-    for (int i = 0; i < kMicroinstrucciones; ++i) {
-        completa += ";" + std::to_string(i) + fila;
-    }
-    std::istringstream bien("; un comentario cualquiera 1 0\n" + completa);
-    ASSERT_TRUE(pruebas::MicroprogramaDeComentarios(bien).has_value());
-
-    std::istringstream repetida(completa + ";3" + fila);
-    EXPECT_FALSE(pruebas::MicroprogramaDeComentarios(repetida).has_value());
-    std::istringstream incompleta(completa.substr(0, completa.rfind(";15")));
-    EXPECT_FALSE(pruebas::MicroprogramaDeComentarios(incompleta).has_value());
-    // A field with the wrong number of digits is not taken as a row.
-    std::istringstream corta(completa.substr(0, completa.rfind(";15")) + ";15 00 00 0 1 1 0 0 0 000 111 0\n");
-    EXPECT_FALSE(pruebas::MicroprogramaDeComentarios(corta).has_value());
-}
-
 } // namespace
 } // namespace velmo
