@@ -4,12 +4,15 @@
 #include "AjustesUsuario.h"
 #include "AnfitrionGUI.h"
 #include "AsociacionFicheros.h"
+#include "ConfiguraAlu.h"
 #include "Debug.h"
 #include "DialogoModal.h"
 #include "FormAvisoBreakpoint.h"
 #include "FormBienvenida.h"
 #include "FormEjecutaNInst.h"
 #include "FormEligeSim.h"
+#include "FormMicroprogramable.h"
+#include "Framemicroprograma.h"
 #include "MapasComponentes.h"
 #include "Plataforma.h"
 #include "RegistroGlobal.h"
@@ -71,6 +74,18 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     Debug->PonEstado(Qt::WindowMinimized);
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
+    // microprogrammable machine: the ALU reads the configuration dialog, a version-3 program opens with the
+    // editor, and the microprogram view opens in this frame.
+    ConfiguraAlu = new TConfiguraAlu(this);
+    Form_Microprogramable = new TForm_Microprogramable(*ConfiguraAlu, this);
+    anfitrion_->vistas.opcionAlu = [this](int cop) { return ConfiguraAlu->OpcionAlu(cop); };
+    anfitrion_->vistas.editaMicroprograma = [this] {
+        // However it closes, the simulation starts with the microprogram as last edited.
+        Modal().ejecuta(*Form_Microprogramable);
+        return Form_Microprogramable->VectorMicroInst;
+    };
+    anfitrion_->vistas.mostrarMicroprograma = [this](TFrameControl& uc) { AbreVistaMicroprograma(*Mdi, uc); };
+    // end microprogrammable machine
 
     // ---- component maps, breakpoint notice and the simulation's memory view and tables
     auto* mapaAlu = new TMapaAlu(this);

@@ -21,6 +21,8 @@ class TFormAvisoBreakpoint;
 class TFormBienvenida;
 class TFormEjecutaN;
 class TFormElige;
+class TConfiguraAlu;
+class TForm_Microprogramable;
 
 /// How a workbench window starts when the main window opens it (the workbench's own start actions).
 enum class InicioMontador { Ninguno, ProgramaNuevo, FuenteExistente };
@@ -54,6 +56,10 @@ public:
     TFormBienvenida* FormBienvenida;
     TDebug* Debug;
     TFormAvisoBreakpoint* FormAvisoBreakpoint;
+    // microprogrammable machine
+    TConfiguraAlu* ConfiguraAlu;
+    TForm_Microprogramable* Form_Microprogramable;
+    // end microprogrammable machine
     AnfitrionGUI& Anfitrion() { return *anfitrion_; }
 
     QMdiArea* Mdi;

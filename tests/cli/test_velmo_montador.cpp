@@ -84,7 +84,7 @@ TEST_F(VelmoMontador, EveryExampleAssembles) {
         EXPECT_EQ(LeeFicheroEjecutable(salida.string()).estado, EstadoLectura::Correcto);
         EXPECT_TRUE(fs::exists(salida.string() + ".txt"));
     }
-    EXPECT_EQ(ejemplos, 6);
+    EXPECT_EQ(ejemplos, 7);
 }
 
 TEST_F(VelmoMontador, SourceWithErrorsPrintsTheMessageListAndFails) {
