@@ -3,25 +3,9 @@
 #include <ostream>
 
 namespace velmo {
-namespace {
-
-// Every row of a freshly created microprogram editor: PC to memory, IR loads, jump to row 1 on test 1.
-Microprograma MicroprogramaDelEditor() {
-    TMicroInstProgramable m;
-    m.MX10 = 1;
-    m.ALU10 = 1;
-    m.pIr = 1;
-    m.Salto = 1;
-    m.Test = 1;
-    Microprograma p;
-    p.fill(m);
-    return p;
-}
-
-} // namespace
 
 AnfitrionSinVentanas::AnfitrionSinVentanas(std::ostream* traza)
-    : microprograma(MicroprogramaDelEditor()), traza_(traza) {
+    : microprograma(MicroprogramaInicial()), traza_(traza) {
     SetPausaReloj(false);
 }
 

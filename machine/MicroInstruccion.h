@@ -26,4 +26,17 @@ struct TMicroInstProgramable {
 inline constexpr int kMicroinstrucciones = 16;
 using Microprograma = std::array<TMicroInstProgramable, kMicroinstrucciones>;
 
+/// What a new microprogram editor holds in every row: RegAux to memory, IR loads, on to row 1 (test 1).
+inline Microprograma MicroprogramaInicial() {
+    TMicroInstProgramable m;
+    m.MX10 = 1;
+    m.ALU10 = 1;
+    m.pIr = 1;
+    m.Salto = 1;
+    m.Test = 1;
+    Microprograma p;
+    p.fill(m);
+    return p;
+}
+
 } // namespace velmo

@@ -92,18 +92,6 @@ QString TextoCeldaEditor(const TMicroInstProgramable& m, int fila, int columna) 
     }
 }
 
-Microprograma TForm_Microprogramable::MicroprogramaInicial() {
-    TMicroInstProgramable m;
-    m.MX10 = 1;
-    m.ALU10 = 1;
-    m.pIr = 1;
-    m.Salto = 1;
-    m.Test = 1;
-    Microprograma p;
-    p.fill(m);
-    return p;
-}
-
 TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),

@@ -34,7 +34,6 @@ public:
     TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWidget* parent = nullptr);
 
     /// Every row of a new editor: PC to memory, IR loads, jump to row 1 on test 1.
-    static Microprograma MicroprogramaInicial();
 
     // ---- state
     Microprograma VectorMicroInst;

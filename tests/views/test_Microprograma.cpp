@@ -174,7 +174,7 @@ private slots:
         registros[7].Salto = 16;
         e.guion.ficheros.push_back(Escribe(e.dir, QStringLiteral("rango.mpr"), ImagenMpr(166, registros)));
         e.f.BotonAbrir->click();
-        QVERIFY(e.f.VectorMicroInst == TForm_Microprogramable::MicroprogramaInicial());
+        QVERIFY(e.f.VectorMicroInst == MicroprogramaInicial());
         QCOMPARE(e.guion.mensajes.size(), std::size_t(1));
         QCOMPARE(e.guion.mensajes[0].texto, QStringLiteral("Fichero no válido (no se ha cargado)"));
         QVERIFY(e.f.isVisible());
@@ -195,7 +195,7 @@ private slots:
             QVERIFY(e.f.VectorMicroInst[i] == p[i]);
         }
         for (std::size_t i = 3; i < kMicroinstrucciones; ++i) {
-            QVERIFY(e.f.VectorMicroInst[i] == TForm_Microprogramable::MicroprogramaInicial()[i]);
+            QVERIFY(e.f.VectorMicroInst[i] == MicroprogramaInicial()[i]);
         }
         QCOMPARE(e.f.TablaMicroINstrucciones->item(2, 9)->text(), QStringLiteral("1101"));
         QVERIFY(!e.f.isVisible());
@@ -214,7 +214,7 @@ private slots:
             QVERIFY(m.texto.startsWith(QStringLiteral("No se puede leer el fichero ")));
             QVERIFY(m.icono == IconoCaja::Error);
         }
-        QVERIFY(e.f.VectorMicroInst == TForm_Microprogramable::MicroprogramaInicial());
+        QVERIFY(e.f.VectorMicroInst == MicroprogramaInicial());
         QVERIFY(e.f.isVisible());
     }
 
