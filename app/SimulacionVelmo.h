@@ -4,14 +4,20 @@
 #include "Simulacion.h"
 #include "objSimuladorVelmo.h"
 
+#include <memory>
+
 namespace velmo {
 
 class AnfitrionMaquina;
+class DiagramasSimulacion;
 
 class SimulacionVelmo : public Simulacion {
 public:
     /// Opens `ruta`; throws ErrorAperturaEjecutable when the file cannot be opened.
     SimulacionVelmo(AnfitrionMaquina& anfitrion, const QString& ruta);
+    /// The same, with its windows inside `principal`.
+    SimulacionVelmo(TVentanaPrincipal& principal, const QString& ruta);
+    ~SimulacionVelmo() override;
 
     TSimuladorVelmo& Motor() { return motor_; }
 
@@ -25,6 +31,8 @@ public:
 
 private:
     TSimuladorVelmo motor_;
+    // ---- datapath and control-unit diagrams (destroyed before the engine they watch)
+    std::unique_ptr<DiagramasSimulacion> diagramas_;
 };
 
 } // namespace velmo

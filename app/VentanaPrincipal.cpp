@@ -70,7 +70,7 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
     fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
-        return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta);
+        return std::make_unique<SimulacionVelmo>(owner, ruta);
     };
 
     HabilitaSimulacion(false, true);
