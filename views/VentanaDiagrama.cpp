@@ -74,6 +74,9 @@ void TVentanaDiagrama::AplicaVentana() {
     if (c.ClientHeight >= 0) {
         cliente.setHeight(c.ClientHeight);
     }
+    // The whole picture stays visible: the datapath's outer height leaves the ALU, FZ and the ALU
+    // output's probe below the client area otherwise.
+    cliente = cliente.expandedTo(tamanoImagen_);
     setFixedSize(cliente);
     if (marco != nullptr) {
         marco->setFixedSize(cliente + borde);
