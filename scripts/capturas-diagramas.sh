@@ -61,6 +61,20 @@ captura() {
     xdotool key --window "$principal" F6
     sleep 1
     import -window root "$salida/$nombre-ciclo.png"
+    if [[ "$nombre" == normal ]]; then
+        # Every probe on, the memory output in hex and the ALU output in decimal.
+        xdotool key --window "$principal" F8
+        local monitor
+        monitor="$(espera_ventana 'Monitorización')"
+        for y in 56 100 144 188 232; do
+            xdotool mousemove --window "$monitor" 30 "$y" click 1
+        done
+        xdotool mousemove --window "$monitor" 262 141 click 1
+        xdotool mousemove --window "$monitor" 310 233 click 1
+        xdotool mousemove --window "$monitor" 131 276 click 1
+        sleep 1
+        import -window root "$salida/$nombre-sondas.png"
+    fi
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 }

@@ -94,6 +94,11 @@ void TVentanaDiagrama::AplicaVentana() {
 }
 
 bool TVentanaDiagrama::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == marcoVigilado_ && evento->type() == QEvent::Close) {
+        // The diagrams live as long as the simulation; the frame's close box does nothing.
+        evento->ignore();
+        return true;
+    }
     if (objeto == marcoVigilado_ && evento->type() == QEvent::WindowStateChange) {
         const bool normal = !marcoVigilado_->isMinimized();
         if (normal != estado_.Ventana().EstadoNormal) {

@@ -82,8 +82,10 @@ TVentanaOrganizacion::TVentanaOrganizacion(TOrganizacion& up, QWidget* padre)
     : TVentanaDiagrama(up, QSize(kAncho, kAlto), padre), ListaCablesVl0(CreaDibujoCablesOrg()), up_(up),
       monitoriza_(new TFormMonitoriza(this)) {
     setObjectName(QStringLiteral("UnidadProceso"));
-    QFont fuente(QStringLiteral("MS Sans Serif"));
-    fuente.setPointSize(8);
+    // Probe digits are 6 pixels wide at most: the metric-compatible stand-ins come before any other.
+    QFont fuente(QStringLiteral("MS Sans Serif"), 8);
+    fuente.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     setFont(fuente);
     PopupMenu = new QMenu(this);
     Quesesto1 = PopupMenu->addAction(QStringLiteral("Ayuda..."));

@@ -75,6 +75,8 @@ private slots:
         // Minimise only: no close box, no resizing.
         QVERIFY(!(uc->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(uc->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!uc->close());
+        QVERIFY(uc->isVisible());
 
         // "Posición inicial" brings a minimised diagram back.
         up->showMinimized();
