@@ -61,6 +61,28 @@ captura() {
     xdotool key --window "$principal" F6
     sleep 1
     import -window root "$salida/$nombre-ciclo.png"
+    # The control unit's picture sits at (625, 208) of the frame's child area, which starts below the
+    # menu and tool bars: a click on its ROM (hard-wired) or its sequencer (microprogrammed).
+    local mapa boton
+    case "$nombre" in
+    normal | modificado) mapa='Diagrama de estados' boton='485 27' ;;
+    optimizado) mapa='U.C. Cableada Optimizada' boton='53 315' ;;
+    *) mapa='Detalles del Secuenciador' boton='53 27' ;;
+    esac
+    if [[ "$mapa" == Detalles* ]]; then
+        xdotool mousemove 709 448 click 1
+    else
+        xdotool mousemove 829 338 click 1
+    fi
+    local ventana_mapa
+    ventana_mapa="$(espera_ventana "$mapa")"
+    if [[ -n "$ventana_mapa" ]]; then
+        sleep 0.5
+        import -window root "$salida/$nombre-mapa.png"
+        # shellcheck disable=SC2086
+        xdotool mousemove --window "$ventana_mapa" $boton click 1
+        sleep 0.3
+    fi
     if [[ "$nombre" == normal ]]; then
         # Every probe on, the memory output in hex and the ALU output in decimal.
         xdotool key --window "$principal" F8

@@ -65,6 +65,12 @@ TMapaUC::TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, Q
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(forma.cliente);
 
+    // The list's cells are sized for the classic 8-point sans; its metric-compatible stand-ins first.
+    QFont fuente(QStringLiteral("MS Sans Serif"), 8);
+    fuente.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    setFont(fuente);
+
     const int estados = static_cast<int>(filas[0].valores.size());
     Lista = new QTableWidget(static_cast<int>(filas.size()), estados + 1, this);
     Lista->setGeometry(forma.lista);
@@ -72,7 +78,14 @@ TMapaUC::TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, Q
     Lista->setSelectionBehavior(QAbstractItemView::SelectRows);
     Lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Lista->verticalHeader()->hide();
+    Lista->verticalHeader()->setMinimumSectionSize(10);
     Lista->verticalHeader()->setDefaultSectionSize(15);
+    Lista->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Lista->horizontalHeader()->setFixedHeight(17);
+    Lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Lista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Lista->setTextElideMode(Qt::ElideNone);
+    Lista->setWordWrap(false);
     Lista->horizontalHeader()->setMinimumSectionSize(10);
     Lista->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Lista->horizontalHeader()->setHighlightSections(false);

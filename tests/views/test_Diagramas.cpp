@@ -7,12 +7,15 @@
 #include "FormSecuenciador.h"
 #include "MapasUC.h"
 #include "ProgramaPrueba.h"
+#include "TipsForm.h"
 #include "VentanaControl.h"
 #include "VentanaOrganizacion.h"
 #include "objSimuladorVelmo.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -327,6 +330,30 @@ private slots:
             QVERIFY(abiertos.isEmpty());
             Clic(ventana, 80, 170);
             QCOMPARE(abiertos, QStringList{QStringLiteral("velmo::TTformSecuenciador")});
+        }
+    }
+
+    void ayudaContextualDeCadaDiagrama() {
+        TOrganizacion up;
+        up.CreaCablesOrg();
+        TFrameControl uc;
+        uc.Settipocontrol(toptimizado);
+        uc.CreaCablesControl();
+        TVentanaOrganizacion vUp(up);
+        TVentanaControl vUc(uc);
+        const std::pair<QWidget*, QSize> casos[] = {{&vUp, QSize(220, 130)}, {&vUc, QSize(220, 80)}};
+        for (const auto& [ventana, tamano] : casos) {
+            QEvent pregunta(QEvent::QueryWhatsThis);
+            QApplication::sendEvent(ventana, &pregunta);
+            QVERIFY(pregunta.isAccepted()); // the help pointer is offered over the diagram
+            QHelpEvent ayuda(QEvent::WhatsThis, QPoint(10, 10), QPoint(110, 110));
+            QApplication::sendEvent(ventana, &ayuda);
+            const auto tips = ventana->findChildren<TTipsForm*>();
+            QCOMPARE(tips.size(), 1);
+            QCOMPARE(tips[0]->size(), tamano);
+            const auto textos = tips[0]->findChildren<QLabel*>();
+            QVERIFY(!textos.isEmpty());
+            QVERIFY(textos[0]->text().startsWith(QStringLiteral("Esta ventana nos muestra la ")));
         }
     }
 
