@@ -15,7 +15,8 @@ if [[ "${1:-}" != "--dentro" ]]; then
     "$build/cli/velmo-montador" "$raiz/examples/bucle_v1.asm" -o "$trabajo/v1.vlx" >/dev/null
     "$build/cli/velmo-montador" "$raiz/examples/suma_vector_v2.asm" -o "$trabajo/v2.vlx" >/dev/null
     "$build/cli/velmo-montador" "$raiz/examples/multiplicacion_v3.asm" -o "$trabajo/v3.vlx" >/dev/null
-    xvfb-run -a -s '-screen 0 1280x1024x24' bash "$0" --dentro "$salida" "$trabajo"
+    # -noreset: the server would otherwise reset, and refuse the next program, each time one closes.
+    xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$0" --dentro "$salida" "$trabajo"
     echo "Capturas en $salida"
     exit 0
 fi
@@ -85,6 +86,7 @@ captura() {
     fi
     if [[ "$nombre" == normal ]]; then
         # Every probe on, the memory output in hex and the ALU output in decimal.
+        xdotool windowfocus --sync "$principal" 2>/dev/null || true
         xdotool key --window "$principal" F8
         local monitor
         monitor="$(espera_ventana 'Monitorización')"
@@ -93,6 +95,8 @@ captura() {
         done
         xdotool mousemove --window "$monitor" 262 141 click 1
         xdotool mousemove --window "$monitor" 310 233 click 1
+        sleep 0.3
+        import -window root "$salida/$nombre-monitorizacion.png"
         xdotool mousemove --window "$monitor" 131 276 click 1
         sleep 1
         import -window root "$salida/$nombre-sondas.png"

@@ -2,6 +2,7 @@
 
 #include "UtilidadesStr.h"
 #include "Utils.h"
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -118,6 +119,13 @@ std::array<TRegCable, kNumCablesControl> CreaDibujoCablesControl(TTipoControl ti
         cables[4].puntos.resize(11);
     }
     return cables;
+}
+
+QFont FuenteSans8() {
+    QFont fuente(QStringLiteral("MS Sans Serif"), 8);
+    fuente.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    return fuente;
 }
 
 CajaProbe CalculaProbe(TFormato formato, QPoint ptoProbe, int bits, std::int16_t valor) {

@@ -5,9 +5,11 @@
 
 #include "TiposMaquina.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -42,6 +44,10 @@ struct CajaProbe {
     QPoint posTexto;
 };
 CajaProbe CalculaProbe(TFormato formato, QPoint ptoProbe, int bits, std::int16_t valor);
+
+/// The classic 8-point sans of the diagrams and their dialogs, with its metric-compatible stand-ins first:
+/// probe digits and list cells are sized for it.
+QFont FuenteSans8();
 
 /// Signal colours of the diagrams.
 inline constexpr unsigned kRojoCable = 0xFF3300;     // active signal

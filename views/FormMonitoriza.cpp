@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,25 +33,24 @@ TFormMonitoriza::TFormMonitoriza(QWidget* padre) : QDialog(padre) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(367, 306);
+    setFont(FuenteSans8());
 
     auto* cabecera = new QLabel(QStringLiteral("Cables a monitorizar:"), this);
     cabecera->move(16, 16);
 
     for (std::size_t i = 0; i < kFilas.size(); ++i) {
         auto* casilla = new QCheckBox(QString::fromUtf8(kFilas[i].casilla), this);
-        casilla->setGeometry(24, kFilas[i].topCasilla, 170, 17);
+        casilla->setGeometry(24, kFilas[i].topCasilla, 176, 17);
         casillas_[i] = casilla;
 
         auto* grupo = new QGroupBox(this);
         grupo->setGeometry(200, kFilas[i].topGrupo, 145, 41);
-        auto* columnas = new QHBoxLayout(grupo);
-        columnas->setContentsMargins(8, 4, 4, 4);
         auto* bases = new QButtonGroup(grupo);
         const QString nombres[] = {QStringLiteral("Bin"), QStringLiteral("Hex"), QStringLiteral("Int")};
         for (int b = 0; b < 3; ++b) {
             auto* opcion = new QRadioButton(nombres[b], grupo);
+            opcion->setGeometry(8 + 46 * b, 12, 44, 20);
             bases->addButton(opcion, b);
-            columnas->addWidget(opcion);
         }
         grupos_[i] = grupo;
         bases_[i] = bases;

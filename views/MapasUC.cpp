@@ -1,5 +1,6 @@
 #include "MapasUC.h"
 
+#include "DibujoCables.h"
 #include "UtilidadesVentana.h"
 
 #include <QFrame>
@@ -65,11 +66,7 @@ TMapaUC::TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, Q
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(forma.cliente);
 
-    // The list's cells are sized for the classic 8-point sans; its metric-compatible stand-ins first.
-    QFont fuente(QStringLiteral("MS Sans Serif"), 8);
-    fuente.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    setFont(fuente);
+    setFont(FuenteSans8());
 
     const int estados = static_cast<int>(filas[0].valores.size());
     Lista = new QTableWidget(static_cast<int>(filas.size()), estados + 1, this);

@@ -5,6 +5,7 @@
 #include "FormMonitoriza.h"
 #include "FrameUP.h"
 #include "RegistroGlobal.h"
+#include "UtilidadesVentana.h"
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
@@ -82,11 +83,7 @@ TVentanaOrganizacion::TVentanaOrganizacion(TOrganizacion& up, QWidget* padre)
     : TVentanaDiagrama(up, QSize(kAncho, kAlto), padre), ListaCablesVl0(CreaDibujoCablesOrg()), up_(up),
       monitoriza_(new TFormMonitoriza(this)) {
     setObjectName(QStringLiteral("UnidadProceso"));
-    // Probe digits are 6 pixels wide at most: the metric-compatible stand-ins come before any other.
-    QFont fuente(QStringLiteral("MS Sans Serif"), 8);
-    fuente.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    setFont(fuente);
+    setFont(FuenteSans8());
     PopupMenu = new QMenu(this);
     Quesesto1 = PopupMenu->addAction(QStringLiteral("Ayuda..."));
     Monitorizar1 = PopupMenu->addAction(QStringLiteral("Monitorizar..."));
@@ -216,6 +213,7 @@ void TVentanaOrganizacion::contextMenuEvent(QContextMenuEvent* evento) {
 
 void TVentanaOrganizacion::Monitorizar1Click() {
     monitoriza_->Carga(ListaCablesVl0);
+    CentraEnPantalla(*monitoriza_);
     if (Modal().ejecuta(*monitoriza_) == QDialog::Accepted) {
         monitoriza_->Aplica(ListaCablesVl0);
         FormPaint();
