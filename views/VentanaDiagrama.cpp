@@ -32,8 +32,15 @@ TVentanaDiagrama::~TVentanaDiagrama() {
 }
 
 void TVentanaDiagrama::CargaImagen(const QString& recurso) {
+    // Long runs repaint every cycle: the picture is drawn from its SVG once and copied afterwards.
     const qreal escala = devicePixelRatioF();
-    MiBitmap = ImagenSvg(recurso, tamanoImagen_, escala).toImage();
+    if (recurso != recursoLimpio_ || escala != escalaLimpia_ || limpia_.isNull()) {
+        limpia_ = ImagenSvg(recurso, tamanoImagen_, escala).toImage();
+        limpia_.setDevicePixelRatio(escala);
+        recursoLimpio_ = recurso;
+        escalaLimpia_ = escala;
+    }
+    MiBitmap = limpia_.copy();
     MiBitmap.setDevicePixelRatio(escala);
 }
 

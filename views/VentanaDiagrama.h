@@ -47,6 +47,9 @@ private:
     QSize tamanoImagen_;
     QWidget* marcoVigilado_ = nullptr;
     bool informando_ = false;
+    QImage limpia_;
+    QString recursoLimpio_;
+    qreal escalaLimpia_ = 0;
 };
 
 } // namespace velmo

@@ -151,8 +151,12 @@ void TVentanaOrganizacion::PintaVersion(QPainter& pintor) const {
         pintor.drawLine(128, 406, 69, 406);
         pintor.drawLine(92, 401, 92, 410);
         pintor.setPen(Qt::black);
+        // On its own ground, so the field's line starts where the label ends.
+        pintor.setBackground(Color(kAzulCielo));
+        pintor.setBackgroundMode(Qt::OpaqueMode);
         pintor.drawText(QRect(3, 397, 120, 20), Qt::AlignLeft | Qt::AlignTop,
                         QStringLiteral("COP Ext. 2bits"));
+        pintor.setBackgroundMode(Qt::TransparentMode);
         break;
     case TMicroprogramable: {
         const QFont antes = pintor.font();
