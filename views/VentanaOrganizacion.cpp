@@ -9,6 +9,7 @@
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -226,7 +227,8 @@ void TVentanaOrganizacion::Monitorizar1Click() {
 
 void TVentanaOrganizacion::Quesesto1Click() {
     const QString ayuda = RegistroGlobal().FicheroAyuda;
-    if (!ayuda.isEmpty()) {
+    // A manual that is not there is left alone, as the main window's help command does.
+    if (!ayuda.isEmpty() && QFileInfo::exists(ayuda)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(ayuda));
     }
 }
