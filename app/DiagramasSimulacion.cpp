@@ -39,10 +39,18 @@ TVentanaPrincipal::Mapa MapaPrincipal(MapaOrganizacion mapa) {
     return TVentanaPrincipal::Mapa::Registros;
 }
 
+/// The diagrams the host's requests go to. A new simulation is built before the one it replaces is
+/// destroyed: the old one must then leave the requests to the new.
+const DiagramasSimulacion*& Vigentes() {
+    static const DiagramasSimulacion* vigentes = nullptr;
+    return vigentes;
+}
+
 } // namespace
 
 DiagramasSimulacion::DiagramasSimulacion(TVentanaPrincipal& principal, TSimuladorVelmo& motor)
     : principal_(principal) {
+    Vigentes() = this;
     organizacion_ = new TVentanaOrganizacion(motor.FrameUP());
     control_ = new TVentanaControl(motor.FrameUnidadDeControl());
     Hija(*principal.Mdi, organizacion_);
@@ -80,10 +88,13 @@ TVentanaControl* DiagramasSimulacion::Control() const {
 }
 
 DiagramasSimulacion::~DiagramasSimulacion() {
-    VistasMaquina& vistas = principal_.Anfitrion().vistas;
-    vistas.monitoriza = nullptr;
-    vistas.mostrarMaquinaEstados = nullptr;
-    vistas.destelloReloj = nullptr;
+    if (Vigentes() == this) {
+        Vigentes() = nullptr;
+        VistasMaquina& vistas = principal_.Anfitrion().vistas;
+        vistas.monitoriza = nullptr;
+        vistas.mostrarMaquinaEstados = nullptr;
+        vistas.destelloReloj = nullptr;
+    }
     // The windows watch the engine's state: they go before it.
     for (QWidget* vista : {static_cast<QWidget*>(organizacion_), static_cast<QWidget*>(control_)}) {
         if (vista != nullptr) {

@@ -115,6 +115,17 @@ private slots:
         QVERIFY(b.Hija<TVentanaOrganizacion>() != nullptr);
         QVERIFY(b.Hija<TVentanaControl>() != nullptr);
 
+        // A simulation built while this one is still open (the desktop's "open" on a file): the new
+        // diagrams answer the commands once the old ones are gone.
+        pruebas::ProgramaPrueba otro;
+        otro.Dato(100, 1);
+        QVERIFY(b.ventana.AbrirFicheroVelmo(QString::fromStdString(otro.Guarda())));
+        QVERIFY(b.Hija<TVentanaOrganizacion>() != nullptr);
+        QCOMPARE(b.Hija<TVentanaOrganizacion>()->windowTitle(), QStringLiteral("Unidad de proceso Vl1"));
+        b.abiertos.clear();
+        b.ventana.Monitorizar->trigger();
+        QCOMPARE(b.abiertos, QStringList{QStringLiteral("velmo::TFormMonitoriza")});
+
         b.ventana.Cerrar->trigger();
         QVERIFY(b.Hija<TVentanaOrganizacion>() == nullptr);
         QVERIFY(b.Hija<TVentanaControl>() == nullptr);
