@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the datapath and control-unit diagrams under a virtual screen: for each kind of control
-# unit, the simulation just opened (the fetch of address 0) and after one more cycle (F6).
+# unit, the simulation just opened (the fetch of address 0), after one more cycle (F6), and the state map
+# or sequencer a click on the control unit opens; for the normal unit also the monitor dialog and probes.
 # Usage: scripts/capturas-diagramas.sh [carpeta-de-salida]   (default build/capturas)
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
@@ -24,7 +25,7 @@ fi
 salida="$2"
 trabajo="$3"
 export HOME="$trabajo/home" XDG_CONFIG_HOME="$trabajo/home/config" XDG_DATA_HOME="$trabajo/home/data"
-mkdir -p "$XDG_CONFIG_HOME/Velmo"
+mkdir -p "$XDG_CONFIG_HOME"
 # No welcome dialog in the way.
 printf '[Velmo]\nshowWelcome=0\n' >"$XDG_CONFIG_HOME/Velmo.ini"
 
