@@ -6,18 +6,18 @@
 
 #include <memory>
 
-class QMdiArea;
-
 namespace velmo {
 
 class AnfitrionMaquina;
+class DiagramasSimulacion;
 class VentanasMemoriaYTablas;
 
 class SimulacionVelmo : public Simulacion {
 public:
-    /// Opens `ruta`; throws ErrorAperturaEjecutable when the file cannot be opened. With `mdi`, the
-    /// simulation's windows open in it.
-    SimulacionVelmo(AnfitrionMaquina& anfitrion, const QString& ruta, QMdiArea* mdi = nullptr);
+    /// Opens `ruta` with no windows; throws ErrorAperturaEjecutable when the file cannot be opened.
+    SimulacionVelmo(AnfitrionMaquina& anfitrion, const QString& ruta);
+    /// The same, with the simulation's windows inside `principal`.
+    SimulacionVelmo(TVentanaPrincipal& principal, const QString& ruta);
     ~SimulacionVelmo() override;
 
     TSimuladorVelmo& Motor() { return motor_; }
@@ -36,6 +36,7 @@ private:
     TSimuladorVelmo motor_;
     // ---- windows over the engine's state; declared after it, so they go first
     std::unique_ptr<VentanasMemoriaYTablas> memoriaYTablas_;
+    std::unique_ptr<DiagramasSimulacion> diagramas_;
 };
 
 } // namespace velmo

@@ -105,7 +105,7 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
         // The engine sets the ALU map only for the modified and configurable machines; a plain-machine
         // program opened after one of them must not show their ALU.
         mapaAlu->SetTipoControl(tnormal);
-        return std::make_unique<SimulacionVelmo>(owner.Anfitrion(), ruta, owner.Mdi);
+        return std::make_unique<SimulacionVelmo>(owner, ruta);
     };
     // ---- end of the simulation's views
 

@@ -1,0 +1,109 @@
+#include "FormMonitoriza.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velmo {
+
+namespace {
+
+struct Fila {
+    const char* casilla;
+    int topCasilla;
+    int topGrupo;
+};
+
+constexpr std::array<Fila, 5> kFilas{{
+    {"Salida &Multiplexor", 48, 27},
+    {"Entrada a &PC", 92, 73},
+    {"Salida M&emoria (entrada A,B,IR)", 136, 119},
+    {"Entrada Flag &Z", 180, 165},
+    {"Salida de la &ALU", 224, 211},
+}};
+
+} // namespace
+
+TFormMonitoriza::TFormMonitoriza(QWidget* padre) : QDialog(padre) {
+    setWindowTitle(QStringLiteral("Monitorización"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(367, 306);
+    setFont(FuenteSans8());
+
+    auto* cabecera = new QLabel(QStringLiteral("Cables a monitorizar:"), this);
+    cabecera->move(16, 16);
+
+    for (std::size_t i = 0; i < kFilas.size(); ++i) {
+        auto* casilla = new QCheckBox(QString::fromUtf8(kFilas[i].casilla), this);
+        casilla->setGeometry(24, kFilas[i].topCasilla, 176, 17);
+        casillas_[i] = casilla;
+
+        auto* grupo = new QGroupBox(this);
+        grupo->setGeometry(200, kFilas[i].topGrupo, 145, 41);
+        auto* bases = new QButtonGroup(grupo);
+        const QString nombres[] = {QStringLiteral("Bin"), QStringLiteral("Hex"), QStringLiteral("Int")};
+        for (int b = 0; b < 3; ++b) {
+            auto* opcion = new QRadioButton(nombres[b], grupo);
+            opcion->setGeometry(8 + 46 * b, 12, 44, 20);
+            bases->addButton(opcion, b);
+        }
+        grupos_[i] = grupo;
+        bases_[i] = bases;
+    }
+    CheckButtonMuxOut = casillas_[0];
+    CheckButtonPCin = casillas_[1];
+    CheckbuttonMemOut = casillas_[2];
+    CheckButtonFZin = casillas_[3];
+    CheckBoxAluOut = casillas_[4];
+
+    BotonOK = new QPushButton(QStringLiteral("Aceptar"), this);
+    BotonOK->setGeometry(94, 264, 75, 25);
+    BotonOK->setDefault(true);
+    BotonCancel = new QPushButton(QStringLiteral("Cancelar"), this);
+    BotonCancel->setGeometry(198, 264, 75, 25);
+    connect(BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+    // Escape already rejects a dialog.
+    connect(BotonCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormMonitoriza::SeleccionaBase(int fila, TFormato formato) {
+    if (QAbstractButton* b = bases_[static_cast<std::size_t>(fila)]->button(static_cast<int>(formato))) {
+        b->setChecked(true);
+    }
+}
+
+TFormato TFormMonitoriza::Base(int fila) const {
+    switch (bases_[static_cast<std::size_t>(fila)]->checkedId()) {
+    case 1:
+        return THex;
+    case 2:
+        return Tint;
+    default:
+        return Tbin;
+    }
+}
+
+void TFormMonitoriza::Carga(const std::array<TRegCable, kNumCablesOrg>& cables) {
+    for (std::size_t i = 0; i < kCables.size(); ++i) {
+        const TRegCable& c = cables[static_cast<std::size_t>(kCables[i])];
+        casillas_[i]->setChecked(c.ProbeActivado);
+        SeleccionaBase(static_cast<int>(i), c.Formato);
+    }
+}
+
+void TFormMonitoriza::Aplica(std::array<TRegCable, kNumCablesOrg>& cables) const {
+    for (std::size_t i = 0; i < kCables.size(); ++i) {
+        TRegCable& c = cables[static_cast<std::size_t>(kCables[i])];
+        c.ProbeActivado = casillas_[i]->isChecked();
+        if (c.ProbeActivado) {
+            c.Formato = Base(static_cast<int>(i));
+        }
+    }
+}
+
+} // namespace velmo

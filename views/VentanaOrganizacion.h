@@ -1,0 +1,67 @@
+#pragma once
+// The datapath window: the machine's picture with this cycle's signals in red, the user's probes, the
+// overlays of the modified and configurable machines, and clicks that open each element's details.
+
+#include "DibujoCables.h"
+#include "VentanaDiagrama.h"
+
+#include <functional>
+#include <vector>
+
+class QMenu;
+class QAction;
+
+namespace velmo {
+
+class TOrganizacion;
+class TFormMonitoriza;
+
+/// The element detail windows a click on the datapath opens.
+enum class MapaOrganizacion { Alu, Memoria, Registro, Incrementador, Multiplexor };
+
+/// The details windows a click at (x, y) opens, in the order they open; regions may overlap.
+std::vector<MapaOrganizacion> RegionesClic(int x, int y, TTipoControl tipo);
+
+class TVentanaOrganizacion : public TVentanaDiagrama {
+    Q_OBJECT
+public:
+    static constexpr int kAncho = 580;
+    static constexpr int kAlto = 610;
+
+    explicit TVentanaOrganizacion(TOrganizacion& up, QWidget* padre = nullptr);
+    ~TVentanaOrganizacion() override;
+
+    /// Opens an element's details; the main window fills it in.
+    std::function<void(MapaOrganizacion)> abreMapa;
+
+    /// Drawing records and the user's probe choices, by signal index.
+    std::array<TRegCable, kNumCablesOrg> ListaCablesVl0;
+
+    /// Composes the picture from the clean one and the state, and shows it.
+    void FormPaint();
+    /// The monitor dialog; on "Aceptar" the probes change and the picture is redrawn.
+    void Monitorizar1Click();
+    /// The pop-up's "Ayuda...": the simulator manual.
+    void Quesesto1Click();
+
+    TFormMonitoriza& FormMonitoriza() { return *monitoriza_; }
+    QMenu* PopupMenu;
+    QAction* Quesesto1;
+    QAction* Monitorizar1;
+
+protected:
+    void AlAviso(Aviso aviso) override;
+    QString TextoAyuda() const override;
+    QSize TamanoAyuda() const override { return {220, 130}; }
+    void mousePressEvent(QMouseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
+
+private:
+    void PintaProbe(QPainter& pintor, int indice) const;
+    void PintaVersion(QPainter& pintor) const;
+
+    TOrganizacion& up_;
+    TFormMonitoriza* monitoriza_;
+};
+
+} // namespace velmo
