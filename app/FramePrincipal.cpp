@@ -347,10 +347,7 @@ Respuesta TFramePrincipal::GuardarCambios() {
     return fDialogos.PreguntaSiNoCancelar(texto.toStdString(), kCaja);
 }
 
-bool TFramePrincipal::PasoCambiosSinGuardar() {
-    if (!FicheroModificado) {
-        return true;
-    }
+bool TFramePrincipal::PreguntaYGuarda() {
     switch (GuardarCambios()) {
     case Respuesta::Cancelar:
         return false;
@@ -360,6 +357,10 @@ bool TFramePrincipal::PasoCambiosSinGuardar() {
         return true;
     }
     return false;
+}
+
+bool TFramePrincipal::PasoCambiosSinGuardar() {
+    return !FicheroModificado || PreguntaYGuarda();
 }
 
 void TFramePrincipal::NuevoClick() {
@@ -525,18 +526,7 @@ void TFramePrincipal::CerrarClick() {
 }
 
 bool TFramePrincipal::FormCloseQuery() {
-    if (FicheroGuardado && !FicheroModificado) {
-        return true;
-    }
-    switch (GuardarCambios()) {
-    case Respuesta::Cancelar:
-        return false;
-    case Respuesta::Si:
-        return GuardaConResultado();
-    case Respuesta::No:
-        return true;
-    }
-    return false;
+    return (FicheroGuardado && !FicheroModificado) || PreguntaYGuarda();
 }
 
 void TFramePrincipal::closeEvent(QCloseEvent* evento) {

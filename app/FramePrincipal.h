@@ -108,6 +108,8 @@ private:
     void CreaAcciones();
     void CreaEditor();
     void MontadorStartupMsg();
+    /// The save question with Yes, No and Cancel: true when the source may be left (saved or not wanted).
+    bool PreguntaYGuarda();
     bool PasoCambiosSinGuardar();
     bool GuardaConResultado();
     bool GuardaComoConResultado();
