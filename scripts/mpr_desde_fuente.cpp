@@ -1,8 +1,7 @@
 // Writes the .mpr microprogram that a version-3 example source describes in its comments.
 //
-//   g++ -std=c++20 -I machine -I tests/cli scripts/mpr_desde_fuente.cpp machine/FicheroMicroprograma.cpp \
-//       -o /tmp/mpr_desde_fuente
-//   /tmp/mpr_desde_fuente examples/multiplicacion_v3.asm examples/multiplicacion_v3.mpr
+// Built as build/tests/cli/mpr_desde_fuente:
+//   build/tests/cli/mpr_desde_fuente examples/multiplicacion_v3.asm examples/multiplicacion_v3.mpr
 
 #include "FicheroMicroprograma.h"
 #include "TablaMicroprograma.h"
