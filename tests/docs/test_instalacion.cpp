@@ -1,11 +1,14 @@
-// The .vlx association the package installs and the one the program writes for the user at every start
+// What the installation relies on. The .vlx association the package installs and the one the program writes for the user at every start
 // must be the same type, entry and icon names, so the user's copy takes the place of the system's and
 // opens the program that is running; only the program line differs.
 
 #include "AsociacionFicheros.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +30,7 @@ const QString kRecursos = QStringLiteral(VELMO_RAIZ "/resources/");
 
 } // namespace
 
-class PruebaAsociacionPaquete : public QObject {
+class PruebaInstalacion : public QObject {
     Q_OBJECT
 private slots:
     void ElTipoDelPaqueteEsElDelUsuario() {
@@ -67,7 +70,22 @@ private slots:
         QCOMPARE(Lee(datos.filePath(QStringLiteral("icons/hicolor/scalable/apps/velmo.svg"))),
                  Lee(kRecursos + QStringLiteral("icons/velmo.svg")));
     }
+
+    /// Run from the build tree, the program finds both manuals and their pictures beside itself.
+    void LosManualesEstanJuntoAlPrograma() {
+        const QDir programa(QStringLiteral(VELMO_CARPETA_PROGRAMA));
+        for (const char* manual : {"simulador.html", "montador.html"}) {
+            const QString copia = programa.filePath(QString::fromLatin1(manual));
+            QCOMPARE(Lee(copia), Lee(kRecursos + QStringLiteral("ayuda/") + QString::fromLatin1(manual)));
+            const QString html = QString::fromUtf8(Lee(copia));
+            const QRegularExpression imagen(QStringLiteral("<img src=\"([^\"]+)\""));
+            for (auto it = imagen.globalMatch(html); it.hasNext();) {
+                const QString ruta = it.next().captured(1);
+                QVERIFY2(QFileInfo::exists(programa.filePath(ruta)), qPrintable(ruta));
+            }
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(PruebaAsociacionPaquete)
-#include "test_asociacion_paquete.moc"
+QTEST_GUILESS_MAIN(PruebaInstalacion)
+#include "test_instalacion.moc"
