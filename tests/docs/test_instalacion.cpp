@@ -1,6 +1,7 @@
-// What the installation relies on. The .vlx association the package installs and the one the program writes for the user at every start
-// must be the same type, entry and icon names, so the user's copy takes the place of the system's and
-// opens the program that is running; only the program line differs.
+// What the installation relies on: the .vlx association the package installs and the one the program
+// writes for the user at every start carry the same type, entry and icon names, so the user's copy takes
+// the place of the system's and opens the program that is running (only the program line differs); and
+// the manuals with their pictures sit beside the program in the build tree.
 
 #include "AsociacionFicheros.h"
 
