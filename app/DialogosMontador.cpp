@@ -1,6 +1,7 @@
 #include "DialogosMontador.h"
 
 #include "FormNuevoFichAMontar.h"
+#include "Plataforma.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -134,10 +135,8 @@ QString TDialogosMontadorQt::FicheroAGuardar(QWidget* padre, const QString& filt
 }
 
 void TDialogosMontadorQt::AbreAyuda() {
-    const QString ruta = QDir(QCoreApplication::applicationDirPath()).filePath("montador.html");
-    if (QFileInfo::exists(ruta)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
-    }
+    // Beside the program in the build tree, in the data folder once installed.
+    AbreDocumento(RutaDocumento(QStringLiteral("montador.html")));
 }
 
 void TDialogosMontadorQt::AcercaDe(QWidget* padre) {

@@ -30,17 +30,30 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Montador de Velmo: genera el ejecutable (.vlx) y su listado a partir de un fuente"};
+    CLI::App app{"Montador de Velmo: genera el ejecutable (.vlx) y su listado a partir de un fuente",
+                 "velmo-montador"};
+    app.set_help_flag("-h,--help", "Muestra esta ayuda y termina")->group("Opciones");
+    app.option_defaults()->group("Opciones");
+    app.get_formatter()->label("Usage", "Uso");
+    app.get_formatter()->label("OPTIONS", "OPCIONES");
+    app.get_formatter()->label("Positionals", "Argumentos");
+    app.get_formatter()->label("REQUIRED", "OBLIGATORIO");
     std::string fuente;
     std::string ejecutable;
-    app.add_option("FUENTE", fuente, "Fichero fuente (.asm, .s)")->required();
+    app.add_option("FUENTE", fuente, "Fichero fuente (.asm, .s)")->required()->type_name("FICHERO");
     app.add_option("-o,--salida", ejecutable,
-                   "Fichero ejecutable (por omisión, el fuente con extensión .vlx)");
+                   "Fichero ejecutable (por omisión, el fuente con extensión .vlx)")
+        ->type_name("FICHERO");
     try {
         app.parse(argc, argv);
-    } catch (const CLI::ParseError& e) {
-        const int codigo = app.exit(e);
-        return codigo == 0 ? 0 : 2;
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError&) {
+        std::cerr
+            << "Argumentos incorrectos.\nUso: velmo-montador FUENTE [-o EJECUTABLE] (--help muestra las "
+               "opciones)\n";
+        return 2;
     }
 
     std::error_code error;

@@ -3,6 +3,9 @@
 ; Enseña a repetir un trozo de código: se suma 3 a total cinco veces. La salida del bucle
 ; usa CMP y BEQ; como BEQ solo salta si FZ vale 1, «cmp uno, uno» seguido de BEQ hace
 ; un salto incondicional.
+;
+; Al terminar, contador (dirección 20) vale 5 y total (24) vale 15 = 5 * 3.
+; Memoria final: 20=5, 24=15
 
 .data 20
 dw contador	0

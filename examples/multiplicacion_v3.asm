@@ -5,6 +5,7 @@
 ; (como MOV) e inst3 salta si FZ vale 1 (como BEQ, con su único operando).
 ; Calcula producto := a * b sumando a, b veces. Al terminar, producto (dirección 52) vale 42
 ; y contador (dirección 53) vale 6.
+; Memoria final: 50=7, 51=6, 52=42, 53=6
 ;
 ; Configuración de la ALU: la de partida ('00' '+', '01' XOR, '10' 'Reg B', '11' '0').
 ;

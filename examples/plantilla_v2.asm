@@ -2,6 +2,11 @@
 ; Plantilla de la máquina modificada (.ver 2), la misma que escribe el montador con «Nuevo».
 ; Enseña las instrucciones que añade esta versión: CLEAR (pone a cero), MOVD (carga una
 ; constante) y ACUM (suma una constante); MOVD y ACUM ocupan dos palabras.
+;
+; Tras 7 instrucciones (una vuelta del bucle), var1 (dirección 15) vale 2, aux (17) vale 1
+; y var2 (18) vale 2: CLEAR la puso a 0, MOVD a 1 y ACUM le sumó 1.
+; Instrucciones: 7
+; Memoria final: 15=2, 17=1, 18=2
 
 .data 15 ;dirección de inicio de los datos
 dw var1	1

@@ -5,6 +5,7 @@
 ; tiene. inst0 suma, inst1 compara e inst3 salta si FZ vale 1, como en multiplicacion_v3.
 ; Al terminar, suma (dirección 48) vale 66 = 4 + 8 + 15 + 16 + 23, puntero (45) vale 45 y
 ; elemento (47) vale 23, el último leído.
+; Memoria final: 40=4, 44=23, 45=45, 47=23, 48=66
 ;
 ; Configuración de la ALU: la de partida ('00' '+', '01' XOR, '10' 'Reg B', '11' '0').
 ;

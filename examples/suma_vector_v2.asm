@@ -4,6 +4,10 @@
 ; modifica a sí mismo: sumar 128 a la instrucción «add» hace que su primer operando
 ; (bits 13 a 7) apunte al elemento siguiente. Usar la etiqueta «sumar» como operando
 ; da un aviso, pero el montaje es correcto.
+;
+; Al terminar, suma (dirección 45) vale 66 = 4 + 8 + 15 + 16 + 23, quedan (46) vale 0 y la
+; instrucción «sumar» (dirección 3) se ha convertido en «add 45, 45» (5805).
+; Memoria final: 45=66, 46=0, 3=5805
 
 .data 40
 vector datos 4, 8, 15, 16, 23

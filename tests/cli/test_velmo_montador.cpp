@@ -84,7 +84,7 @@ TEST_F(VelmoMontador, EveryExampleAssembles) {
         EXPECT_EQ(LeeFicheroEjecutable(salida.string()).estado, EstadoLectura::Correcto);
         EXPECT_TRUE(fs::exists(salida.string() + ".txt"));
     }
-    EXPECT_EQ(ejemplos, 7);
+    EXPECT_GE(ejemplos, 7); // the folder grows; it must never lose the examples it had
 }
 
 TEST_F(VelmoMontador, SourceWithErrorsPrintsTheMessageListAndFails) {
