@@ -412,10 +412,10 @@ int EjecutaComparacion(const ArgumentosSim& a, std::ostream& salida, std::ostrea
             }
         }
     }
-    if (limite) {
-        return 4;
+    if (!coinciden) {
+        return 3;
     }
-    return coinciden ? 0 : 3;
+    return limite ? 4 : 0;
 }
 
 } // namespace
