@@ -2,6 +2,7 @@
 // repeats the first run, and the history stays bounded.
 
 #include "AnfitrionMaquinaGrabador.h"
+#include "AnfitrionSinVentanas.h"
 #include "Historia.h"
 #include "ProgramaPrueba.h"
 
@@ -148,6 +149,29 @@ TEST_F(PasoAtras, EveryControlUnitComesBackExactly) {
             ASSERT_TRUE(h.RetrocedeCiclo());
         }
         EXPECT_EQ(Diferencias(sim->TomaInstantanea(), en37), "");
+    }
+}
+
+TEST_F(PasoAtras, TheMicroprogrammableMachineComesBackWithItsAluChoices) {
+    std::mt19937 azar(11);
+    ProgramaPrueba p(kNombreVLMConfigurable);
+    for (int i = 0; i < 100; ++i) {
+        p.Inst(i, std::to_string(azar() % 4), static_cast<int>(azar() % 128), static_cast<int>(azar() % 128));
+    }
+    host.microprograma = AnfitrionSinVentanas().microprograma; // the editor's initial one
+    host.opcionesAlu = {1, 2, 0, 1};
+    sim = std::make_unique<TSimuladorVelmo>(host, p.Guarda());
+    Historia h(*sim, host, 1000, 32);
+    std::vector<Foto> ida{sim->TomaInstantanea()};
+    for (int i = 0; i < 150; ++i) {
+        sim->EjecutaCiclo();
+        ida.push_back(sim->TomaInstantanea());
+    }
+    for (int i = 149; i >= 0; i -= 7) {
+        while (sim->NumCiclos() > i) {
+            ASSERT_TRUE(h.RetrocedeCiclo());
+        }
+        ASSERT_EQ(Diferencias(sim->TomaInstantanea(), ida[static_cast<std::size_t>(i)]), "") << i;
     }
 }
 
