@@ -19,6 +19,7 @@
 #include <fstream>
 #include <memory>
 #include <ostream>
+#include <random>
 #include <sstream>
 
 namespace velmo {
@@ -242,10 +243,16 @@ int EjecutaLote(const ArgumentosSim& a, const std::optional<Microprograma>& mp,
         return 2;
     }
     std::sort(ficheros.begin(), ficheros.end());
-    const auto temporal =
-        fs::temp_directory_path(ec) / ("velmo-lote-" + std::to_string(std::hash<std::string>{}(a.lote)) +
-                                       "-" + std::to_string(reinterpret_cast<std::uintptr_t>(&ficheros)));
-    fs::create_directories(temporal, ec);
+    // Sources are assembled into a fresh folder of their own, never into the batch folder.
+    fs::path temporal;
+    std::random_device azar;
+    do {
+        temporal = fs::temp_directory_path(ec) / ("velmo-lote-" + std::to_string(azar()));
+    } while (!fs::create_directory(temporal, ec) && !ec);
+    if (ec) {
+        errores << "No se puede crear una carpeta temporal\n";
+        return 2;
+    }
 
     int peor = 0;
     for (const auto& fichero : ficheros) {
