@@ -23,6 +23,13 @@ public:
     virtual void MostrarMicroprograma() = 0;
     virtual void MostrarMaquinaEstados() = 0;
     virtual void VentanasIniciales() = 0;
+
+    // ---- stepping back and the recorded trace (simulations without a history answer false)
+    /// False when nothing older is held.
+    virtual bool RetrocedeCiclo() { return false; }
+    virtual bool RetrocedeInstruccion() { return false; }
+    /// Writes every moment held as CSV, or as a Value Change Dump when `vcd`; false when it could not.
+    virtual bool GuardaTraza(const QString& /*ruta*/, bool /*vcd*/) { return false; }
 };
 
 /// Builds the simulation of the executable at `ruta`, its windows inside `owner`.

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's simulation backed by the Velmo engine.
 
+#include "Historia.h"
 #include "Simulacion.h"
 #include "objSimuladorVelmo.h"
 
@@ -32,8 +33,15 @@ public:
     void MostrarMaquinaEstados() override { motor_.MostrarMaquinaEstados(); }
     void VentanasIniciales() override { motor_.VentanasIniciales(); }
 
+    bool RetrocedeCiclo() override { return historia_.RetrocedeCiclo(); }
+    bool RetrocedeInstruccion() override { return historia_.RetrocedeInstruccion(); }
+    bool GuardaTraza(const QString& ruta, bool vcd) override;
+    const Historia& Historial() const { return historia_; }
+
 private:
     TSimuladorVelmo motor_;
+    // Follows the engine from its opening; goes with the simulation on Reset and Close.
+    Historia historia_;
     // ---- windows over the engine's state; declared after it, so they go first
     std::unique_ptr<VentanasMemoriaYTablas> memoriaYTablas_;
     std::unique_ptr<DiagramasSimulacion> diagramas_;

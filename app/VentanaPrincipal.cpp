@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -254,6 +255,26 @@ void TVentanaPrincipal::CreaAcciones() {
     BotonQueEsEsto = Accion(QStringLiteral("¿Qué es esto?"), QStringLiteral("que_es_esto"),
                             QStringLiteral("¿Qué es esto?"));
 
+    // ---- stepping back and the recorded trace
+    CicloAnterior = Accion(QStringLiteral("Ciclo anterior"), QStringLiteral("ciclo_anterior"),
+                           QStringLiteral("Deshace el último ciclo"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    InstruccionAnterior =
+        Accion(QStringLiteral("Instrucción anterior"), QStringLiteral("instruccion_anterior"),
+               QStringLiteral("Deshace la última instrucción"), QKeySequence(Qt::SHIFT | Qt::Key_F7));
+    GuardarTraza = Accion(QStringLiteral("Guardar traza..."), QStringLiteral("guardar_traza"),
+                          QStringLiteral("Guarda los ciclos ejecutados en CSV o VCD"));
+    BotonCicloAnterior = Accion(QStringLiteral("Ciclo anterior"), QStringLiteral("ciclo_anterior"),
+                                QStringLiteral("Ciclo anterior"));
+    BotonInstruccionAnterior =
+        Accion(QStringLiteral("Instrucción anterior"), QStringLiteral("instruccion_anterior"),
+               QStringLiteral("Instrucción anterior"));
+    Orden(CicloAnterior, [this] { CicloAnteriorClick(); });
+    Orden(InstruccionAnterior, [this] { InstruccionAnteriorClick(); });
+    Orden(GuardarTraza, [this] { GuardarTrazaClick(); });
+    Orden(BotonCicloAnterior, [this] { CicloAnteriorClick(); });
+    Orden(BotonInstruccionAnterior, [this] { InstruccionAnteriorClick(); });
+    // ----
+
     const auto orden = [this](QAction* accion, void (TVentanaPrincipal::*metodo)()) {
         Orden(accion, [this, metodo] { (this->*metodo)(); });
     };
@@ -314,6 +335,9 @@ void TVentanaPrincipal::CreaMenus() {
     ejecucion->addAction(EjecutarN);
     ejecucion->addAction(Ciclo);
     ejecucion->addAction(Instruccion);
+    ejecucion->addAction(CicloAnterior);
+    ejecucion->addAction(InstruccionAnterior);
+    ejecucion->addAction(GuardarTraza);
     ejecucion->addAction(Monitorizar);
     ejecucion->addAction(Reset);
     ejecucion->addAction(HastaBreakpoint);
@@ -386,6 +410,8 @@ void TVentanaPrincipal::CreaBarraHerramientas() {
     BarraHerramientas->addSeparator();
     BarraHerramientas->addAction(BotonCiclo);
     BarraHerramientas->addAction(BotonInstruccion);
+    BarraHerramientas->addAction(BotonCicloAnterior);
+    BarraHerramientas->addAction(BotonInstruccionAnterior);
     BarraHerramientas->addAction(BotonEjecutaN);
     BarraHerramientas->addAction(BotonHastaBreakpoint);
     BarraHerramientas->addAction(BotonMonitorizar);
@@ -439,7 +465,12 @@ void TVentanaPrincipal::HabilitaSimulacion(bool activa, bool botonesOcultos) {
                             BotonReset,
                             BotonPosicionInicial,
                             BotonAlu,
-                            BotonMicroprograma}) {
+                            BotonMicroprograma,
+                            CicloAnterior,
+                            InstruccionAnterior,
+                            GuardarTraza,
+                            BotonCicloAnterior,
+                            BotonInstruccionAnterior}) {
         accion->setEnabled(activa);
     }
     if (botonesOcultos || !activa) {
@@ -651,6 +682,38 @@ void TVentanaPrincipal::EjecutaNClick() {
             }
         }
     });
+}
+
+// ---------------------------------------------------------------- stepping back and the recorded trace
+
+void TVentanaPrincipal::CicloAnteriorClick() {
+    if (SimuladorVelmo && !SimuladorVelmo->RetrocedeCiclo()) {
+        BarraEstado(QStringLiteral("No hay ciclos anteriores que deshacer"));
+    }
+}
+
+void TVentanaPrincipal::InstruccionAnteriorClick() {
+    if (SimuladorVelmo && !SimuladorVelmo->RetrocedeInstruccion()) {
+        BarraEstado(QStringLiteral("No hay instrucciones anteriores que deshacer"));
+    }
+}
+
+void TVentanaPrincipal::GuardarTrazaClick() {
+    if (!SimuladorVelmo) {
+        return;
+    }
+    const QString ruta =
+        eligeFicheroTraza_
+            ? eligeFicheroTraza_(this)
+            : QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), QString(),
+                                           QStringLiteral("Traza CSV (*.csv);;Value Change Dump (*.vcd)"));
+    if (ruta.isEmpty()) {
+        return;
+    }
+    if (!SimuladorVelmo->GuardaTraza(ruta, ruta.endsWith(QStringLiteral(".vcd"), Qt::CaseInsensitive))) {
+        Modal().mensaje(this, QStringLiteral("No se ha podido guardar la traza en ") + ruta, kTitulo,
+                        IconoCaja::Error);
+    }
 }
 
 void TVentanaPrincipal::HastaBreakpointClick() {

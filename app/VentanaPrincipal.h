@@ -110,6 +110,12 @@ public:
     QAction* BotonAlu;
     QAction* BotonMicroprograma;
     QAction* BotonQueEsEsto;
+    // ---- stepping back and the recorded trace
+    QAction* CicloAnterior;
+    QAction* InstruccionAnterior;
+    QAction* GuardarTraza;
+    QAction* BotonCicloAnterior;
+    QAction* BotonInstruccionAnterior;
 
     // ---- operations used by the start-up and other windows
     void BarraEstado(const QString& texto);
@@ -152,6 +158,14 @@ public:
     void Cascada();
     void ApilarVertical();
     void MinimizarTodas();
+    // ---- stepping back and the recorded trace
+    void CicloAnteriorClick();
+    void InstruccionAnteriorClick();
+    void GuardarTrazaClick();
+    /// The save dialog of "Guardar traza..."; tests replace it. An empty result means cancelled.
+    void SetEligeFicheroTraza(std::function<QString(QWidget* padre)> elige) {
+        eligeFicheroTraza_ = std::move(elige);
+    }
 
     /// True while a command runs; commands arriving meanwhile (posted events during a clock pause) wait.
     bool Ocupado() const { return ocupado_; }
@@ -182,6 +196,7 @@ private:
     QPointer<QDialog> mapas_[5];
     bool ocupado_ = false;
     bool terminando_ = false;
+    std::function<QString(QWidget* padre)> eligeFicheroTraza_;
 };
 
 } // namespace velmo

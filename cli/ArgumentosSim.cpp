@@ -89,6 +89,23 @@ AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args)
             ->type_name("DIR[,DIR...]");
     app.add_flag("--json", json, "Escribe el estado final como un objeto JSON");
     app.add_flag("--traza", traza, "Escribe las líneas de traza en la salida de errores");
+    std::string trazaCsv, vcd, esperado, maxCiclos, lote;
+    bool comparar = false;
+    app.add_option("--traza-csv", trazaCsv, "Escribe una línea CSV por ciclo en FICHERO")
+        ->type_name("FICHERO");
+    app.add_option("--vcd", vcd, "Escribe las señales de cada ciclo como Value Change Dump en FICHERO")
+        ->type_name("FICHERO");
+    app.add_option("--esperado", esperado,
+                   "Compara el estado final con el de FICHERO.json (sale con 3 si difiere)")
+        ->type_name("FICHERO");
+    auto* optMax = app.add_option("--max-ciclos", maxCiclos,
+                                  "Detiene cualquier ejecución al llegar a N ciclos (sale con 4)")
+                       ->type_name("N");
+    app.add_option("--lote", lote, "Ejecuta cada fuente o ejecutable de CARPETA (una línea JSON por fichero)")
+        ->type_name("CARPETA");
+    app.add_flag(
+        "--comparar", comparar,
+        "Versión 1: ejecuta con las unidades de control normal, optimizada y microprogramada y las compara");
 
     // CLI11 wants the arguments last to first.
     std::vector<std::string> invertidos(args.rbegin(), args.rend());
@@ -105,14 +122,34 @@ AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args)
     if (!app.remaining().empty()) {
         return Error("Argumento no reconocido: " + app.remaining().front());
     }
-    if (ejecutable.empty()) {
+    if (!lote.empty() && !ejecutable.empty()) {
+        return Error("Con --lote no se da fichero ejecutable.");
+    }
+    if (ejecutable.empty() && lote.empty()) {
         return Error("Falta el fichero ejecutable.");
+    }
+    if (!lote.empty() && (comparar || !trazaCsv.empty() || !vcd.empty())) {
+        return Error("--lote no se puede combinar con --comparar, --traza-csv ni --vcd.");
     }
 
     ArgumentosSim a;
     a.ejecutable = ejecutable;
     a.json = json;
     a.traza = traza;
+    a.trazaCsv = trazaCsv;
+    a.vcd = vcd;
+    a.esperado = esperado;
+    a.lote = lote;
+    a.comparar = comparar;
+    if (optMax->count() > 0) {
+        a.maxCiclos = LeeEntero(maxCiclos, 0, std::numeric_limits<int>::max());
+        if (!a.maxCiclos) {
+            return Error("--max-ciclos necesita un número natural: \"" + maxCiclos + "\".");
+        }
+    }
+    if (comparar && (optCiclos->count() > 0 || optBreakpoint->count() > 0 || !esperado.empty())) {
+        return Error("--comparar sólo admite --instrucciones como cantidad, y no --esperado.");
+    }
 
     if (optControl->count() > 0) {
         if (control == "normal") {

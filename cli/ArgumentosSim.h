@@ -22,6 +22,13 @@ struct ArgumentosSim {
     std::vector<int> breakpoints; // addresses for a breakpoint run, in the order given
     bool json = false;
     bool traza = false;
+    // Extensions: recorded traces, autograding, batches and the control units side by side.
+    std::string trazaCsv;         // one line per cycle
+    std::string vcd;              // Value Change Dump
+    std::string esperado;         // expected-state JSON file
+    std::optional<int> maxCiclos; // bound on the cycles any run may take
+    std::string lote;             // folder whose sources and executables are all run
+    bool comparar = false;        // normal, optimized and microprogrammed side by side
 };
 
 /// Either the arguments, or what to print and the exit status (0 after --help, 2 after an error).

@@ -18,6 +18,15 @@ public:
 
     /// The host also tells which operation each opcode's option group has selected.
     TAlu(AnfitrionMaquina& anfitrion, std::uint16_t ncables);
+    TAlu(const TAlu&) = default;
+    /// Values only; the host that answers the option groups stays (see TElemOrg).
+    TAlu& operator=(const TAlu& o) {
+        TElemOrg::operator=(o);
+        ValorOUT = o.ValorOUT;
+        IndiceCableOut = o.IndiceCableOut;
+        tipocontrol = o.tipocontrol;
+        return *this;
+    }
 
     void Inicializa() override;
     void Comportamiento() override;

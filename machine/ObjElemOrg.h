@@ -28,7 +28,14 @@ protected:
         IniciaCiclo();
     }
     TElemOrg(const TElemOrg&) = default;
-    TElemOrg& operator=(const TElemOrg&) = default;
+    // Assigning a saved element puts back its values only: the element keeps answering to the host of the
+    // simulation it belongs to, so a silent copy of the machine stays silent and the live one does not.
+    TElemOrg& operator=(const TElemOrg& o) {
+        TElemento::operator=(o);
+        Comportado = o.Comportado;
+        tipo = o.tipo;
+        return *this;
+    }
 
     Anfitrion& anfitrion() const { return *m_anfitrion; }
 

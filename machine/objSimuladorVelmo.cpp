@@ -411,6 +411,9 @@ void TSimuladorVelmo::EjecutaCiclo() {
         frameMemoria_->SetFilaActual(static_cast<std::uint16_t>(currentPc_));
     }
     TSimulador::EjecutaCiclo();
+    if (observadorCiclo_) {
+        observadorCiclo_();
+    }
 }
 
 void TSimuladorVelmo::AnimaUnidadProceso(int estado, int microdireccion) {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <variant>
 
 namespace velmo {
@@ -57,6 +58,10 @@ public:
     /// Only for a snapshot of this same simulation; breakpoints stay as they are; the windows repaint.
     void RestauraInstantanea(const Instantanea& i);
 
+    /// Called at the end of every cycle, once the windows were told; an empty function removes it.
+    /// The history of a simulation and the recorded traces of velmo-sim follow the run through it.
+    void SetObservadorCiclo(std::function<void()> observador) { observadorCiclo_ = std::move(observador); }
+
     /// The datapath signals the state (hard-wired) or microaddress just executed used.
     void AnimaUnidadProceso(int estado, int microdireccion);
 
@@ -97,6 +102,7 @@ private:
     TMemoria* memoria_ = nullptr;
     TIncrementador* incrementador_ = nullptr;
     std::array<TRegistro*, 5> registros_{};
+    std::function<void()> observadorCiclo_;
 
     // Names resolved once: the table entry of each register and of each control-unit port (-1: not shown).
     std::array<int, 5> filaRegistro_{};

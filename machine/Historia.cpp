@@ -1,0 +1,220 @@
+#include "Historia.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace velmo {
+
+/// The host of the silent copy: it opens the file with the live simulation's own answers, asks the live
+/// host for the ALU options, and shows nothing (a replayed cycle must not show a box twice).
+class AnfitrionRepeticion : public AnfitrionMaquina {
+public:
+    AnfitrionRepeticion(AnfitrionMaquina& vivo, TTipoControl control, const Microprograma& microprograma)
+        : vivo_(vivo), control_(control), microprograma_(microprograma) {
+        SetPausaReloj(false);
+    }
+
+    void MuestraMensaje(const std::string&, const std::string&, IconoMensaje) override {}
+    bool PreguntaSiNo(const std::string&, const std::string&) override { return true; }
+    Respuesta PreguntaSiNoCancelar(const std::string&, const std::string&) override { return Respuesta::Si; }
+    bool TrazaActiva() const override { return false; }
+    void AnadeLineaTraza(const std::string&) override {}
+
+    int OpcionAlu(int cop) override { return vivo_.OpcionAlu(cop); }
+    TTipoControl EligeControl() override { return control_; }
+    Microprograma EditaMicroprograma() override { return microprograma_; }
+    void SetTipoControlMapaAlu(TTipoControl) override {}
+    void ReiniciaTraza() override {}
+    void AvisoBreakpoint() override {}
+    void Monitoriza(TOrganizacion&) override {}
+    void MostrarMicroprograma(TFrameControl&) override {}
+    void MostrarMaquinaEstados(TTipoControl) override {}
+    void DestelloReloj(const TFrameControl&) override {}
+
+private:
+    AnfitrionMaquina& vivo_;
+    TTipoControl control_;
+    Microprograma microprograma_;
+};
+
+namespace {
+
+std::size_t Texto(const std::string& s) {
+    // Short texts live inside the string object itself.
+    return s.capacity() > 15 ? s.capacity() + 1 : 0;
+}
+
+std::size_t Palabras(const std::array<TregInst, kPalabrasMemoria>& v) {
+    std::size_t n = 0;
+    for (const auto& r : v) {
+        n += Texto(r.cop) + Texto(r.Descripcion);
+    }
+    return n;
+}
+
+std::size_t Cables(const TElemento& e) {
+    std::size_t n = e.LosCables.capacity() * sizeof(TCable);
+    for (const auto& c : e.LosCables) {
+        n += Texto(c.Nombre);
+    }
+    return n;
+}
+
+std::size_t Tabla(const TablaNombreValor::Datos& d) {
+    std::size_t n =
+        d.NombreCables.capacity() * sizeof(std::string) + d.ValorCables.capacity() * sizeof(ValorCelda);
+    for (const auto& s : d.NombreCables) {
+        n += Texto(s);
+    }
+    for (const auto& v : d.ValorCables) {
+        n += Texto(v.texto);
+    }
+    return n;
+}
+
+} // namespace
+
+std::size_t Historia::BytesInstantanea(const TSimuladorVelmo::Instantanea& i) {
+    std::size_t n = sizeof(i);
+    n += std::visit([](const auto& uc) { return Cables(uc) + Texto(uc.tipo); }, i.uc);
+    for (const TElemOrg* e : std::initializer_list<const TElemOrg*>{&i.pc, &i.a, &i.b, &i.ir, &i.fz, &i.mux,
+                                                                    &i.alu, &i.memoria, &i.incrementador}) {
+        n += Cables(*e) + Texto(e->tipo);
+    }
+    for (const TRegistro* r : {&i.pc, &i.a, &i.b, &i.ir, &i.fz}) {
+        n += Texto(r->NombreReg);
+    }
+    n += Palabras(i.memoria.VectorReginst) + Palabras(i.vistaMemoria.VectorReginst);
+    n += Tabla(i.registros) + Tabla(i.cablesMem) + Tabla(i.cablesCtrl);
+    return n;
+}
+
+Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64_t ciclosMinimos,
+                   int intervalo)
+    : sim_(sim), ciclosMinimos_(ciclosMinimos), intervalo_(intervalo) {
+    anfitrionSombra_ = std::make_unique<AnfitrionRepeticion>(anfitrion, sim.TipoControl(),
+                                                             sim.FrameUnidadDeControl().VectorMicroInst());
+    try {
+        sombra_ = std::make_unique<TSimuladorVelmo>(*anfitrionSombra_, sim.NomFichVelmo());
+    } catch (const std::exception&) {
+        // The file is gone or its opening fails now: only the moments held as snapshots can be reached.
+        sombra_.reset();
+    }
+    fotos_.push_back(sim_.TomaInstantanea());
+    if (intervalo_ <= 0) {
+        const std::size_t porFoto = BytesInstantanea(fotos_.front());
+        intervalo_ = 64;
+        while (static_cast<std::size_t>(ciclosMinimos_ / intervalo_ + 2) * porFoto > kMemoriaMaxima) {
+            intervalo_ *= 2;
+        }
+    }
+    base_ = actual_ = sim_.NumCiclos();
+    finales_.push_back(sim_.findeinstruccion());
+    sim_.SetObservadorCiclo([this] { Registra(); });
+}
+
+Historia::~Historia() {
+    sim_.SetObservadorCiclo({});
+}
+
+void Historia::Vacia() {
+    fotos_.clear();
+    finales_.clear();
+    fotos_.push_back(sim_.TomaInstantanea());
+    finales_.push_back(sim_.findeinstruccion());
+    base_ = actual_ = sim_.NumCiclos();
+}
+
+void Historia::Registra() {
+    const std::int64_t ciclo = sim_.NumCiclos();
+    if (ciclo != actual_ + 1) {
+        Vacia();
+        return;
+    }
+    actual_ = ciclo;
+    finales_.push_back(sim_.findeinstruccion());
+    if ((ciclo - base_) % intervalo_ == 0) {
+        fotos_.push_back(sim_.TomaInstantanea());
+    }
+    // Drop the oldest block while the rest still holds the cycles promised.
+    while (fotos_.size() > 1 && actual_ - (base_ + intervalo_) >= ciclosMinimos_) {
+        fotos_.pop_front();
+        finales_.erase(finales_.begin(), finales_.begin() + intervalo_);
+        base_ += intervalo_;
+    }
+}
+
+std::optional<TSimuladorVelmo::Instantanea> Historia::Reconstruye(std::int64_t ciclo) const {
+    const auto j = static_cast<std::size_t>((ciclo - base_) / intervalo_);
+    const std::int64_t desde = base_ + static_cast<std::int64_t>(j) * intervalo_;
+    if (ciclo == desde) {
+        return fotos_[j];
+    }
+    if (!sombra_) {
+        return std::nullopt;
+    }
+    try {
+        sombra_->RestauraInstantanea(fotos_[j]);
+        for (std::int64_t c = desde; c < ciclo; ++c) {
+            sombra_->EjecutaCiclo();
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    return sombra_->TomaInstantanea();
+}
+
+bool Historia::VuelveA(std::int64_t ciclo) {
+    if (ciclo < base_ || ciclo >= actual_) {
+        return false;
+    }
+    const auto foto = Reconstruye(ciclo);
+    if (!foto) {
+        return false;
+    }
+    sim_.RestauraInstantanea(*foto);
+    // Going forward again runs the machine anew from here.
+    actual_ = ciclo;
+    fotos_.erase(fotos_.begin() + (ciclo - base_) / intervalo_ + 1, fotos_.end());
+    finales_.resize(static_cast<std::size_t>(ciclo - base_) + 1);
+    return true;
+}
+
+bool Historia::RetrocedeCiclo() {
+    return VuelveA(actual_ - 1);
+}
+
+bool Historia::RetrocedeInstruccion() {
+    std::int64_t ciclo = actual_ - 1;
+    while (ciclo > base_ && !finales_[static_cast<std::size_t>(ciclo - base_)]) {
+        --ciclo;
+    }
+    return VuelveA(ciclo);
+}
+
+std::size_t Historia::BytesOcupados() const {
+    std::size_t n = finales_.size() * sizeof(bool);
+    for (const auto& f : fotos_) {
+        n += BytesInstantanea(f);
+    }
+    return n;
+}
+
+bool Historia::Recorre(const std::function<void(const TSimuladorVelmo&)>& visita) const {
+    if (!sombra_) {
+        return false;
+    }
+    try {
+        sombra_->RestauraInstantanea(fotos_.front());
+        visita(*sombra_);
+        for (std::int64_t c = base_; c < actual_; ++c) {
+            sombra_->EjecutaCiclo();
+            visita(*sombra_);
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace velmo

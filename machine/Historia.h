@@ -1,0 +1,80 @@
+#pragma once
+// The history of one simulation, so the user can step back a cycle or an instruction. It keeps a full
+// snapshot every `intervalo` cycles and one bit per cycle (an instruction ended there); any moment in between
+// is rebuilt by replaying the cycles after the snapshot before it on a second, silent copy of the machine
+// opened from the same file. A snapshot per cycle would take some 30 KB a cycle.
+
+#include "objSimuladorVelmo.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace velmo {
+
+class AnfitrionRepeticion;
+
+class Historia {
+public:
+    /// Cycles held at least (older ones are dropped a block at a time).
+    static constexpr std::int64_t kCiclosMinimos = 1'000'000;
+    /// What the snapshots may take for kCiclosMinimos cycles; the interval grows until they fit.
+    static constexpr std::size_t kMemoriaMaxima = 48u << 20;
+
+    /// Follows `sim` from its current moment on (it becomes the oldest one held). `anfitrion` is the live
+    /// simulation's host: replayed cycles ask it for the ALU options, as the live ones do, and show nothing.
+    /// `intervalo` 0 picks the smallest power of two (at least 64) that keeps the snapshots within
+    /// kMemoriaMaxima.
+    Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64_t ciclosMinimos = kCiclosMinimos,
+             int intervalo = 0);
+    ~Historia();
+    Historia(const Historia&) = delete;
+    Historia& operator=(const Historia&) = delete;
+
+    /// The live simulation just ran a cycle. A cycle that does not follow the last one held (the machine was
+    /// put back some other way) starts the history again from there.
+    void Registra();
+
+    /// Puts the live simulation back one cycle; false when nothing older is held.
+    bool RetrocedeCiclo();
+    /// Back to where the last instruction ended before the current moment (undoing a partial one first),
+    /// or to the oldest moment held; false when nothing older is held.
+    bool RetrocedeInstruccion();
+
+    /// Forgets everything but the current moment.
+    void Vacia();
+
+    /// How many cycles back can be undone.
+    std::int64_t CiclosAtras() const { return actual_ - base_; }
+    /// Cycle number (NumCiclos) of the oldest moment held.
+    std::int64_t PrimerCiclo() const { return base_; }
+    int Intervalo() const { return intervalo_; }
+    /// Bytes the snapshots and the bits take now.
+    std::size_t BytesOcupados() const;
+    /// Bytes one snapshot takes, its text included.
+    static std::size_t BytesInstantanea(const TSimuladorVelmo::Instantanea& i);
+
+    /// Calls `visita` with the machine at every moment held, oldest first, the current one last. The live
+    /// simulation is not touched. False when the moments could not be rebuilt.
+    bool Recorre(const std::function<void(const TSimuladorVelmo&)>& visita) const;
+
+private:
+    bool VuelveA(std::int64_t ciclo);
+    // The machine at `ciclo` (base_ <= ciclo <= actual_), rebuilt on the silent copy.
+    std::optional<TSimuladorVelmo::Instantanea> Reconstruye(std::int64_t ciclo) const;
+
+    TSimuladorVelmo& sim_;
+    std::unique_ptr<AnfitrionRepeticion> anfitrionSombra_;
+    std::unique_ptr<TSimuladorVelmo> sombra_; // null when the file could not be opened again
+    std::int64_t ciclosMinimos_;
+    int intervalo_;
+    std::int64_t base_ = 0;
+    std::int64_t actual_ = 0;
+    std::deque<TSimuladorVelmo::Instantanea> fotos_; // fotos_[j] at cycle base_ + j * intervalo_
+    std::deque<bool> finales_;                       // finales_[c - base_]: an instruction ended at cycle c
+};
+
+} // namespace velmo

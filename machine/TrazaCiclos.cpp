@@ -1,0 +1,150 @@
+#include "TrazaCiclos.h"
+
+#include "CablesMaquina.h"
+
+#include <ostream>
+
+namespace velmo {
+namespace {
+
+std::uint32_t Corta(std::int32_t valor, int bits) {
+    return static_cast<std::uint32_t>(valor) & ((bits >= 32) ? 0xFFFFFFFFu : ((1u << bits) - 1u));
+}
+
+constexpr int kBitsContador = 32;
+
+} // namespace
+
+MuestraCiclo TomaMuestra(const TSimuladorVelmo& sim) {
+    MuestraCiclo m;
+    m.ciclo = sim.NumCiclos();
+    m.instrucciones = sim.NumInst() < 0 ? 0 : sim.NumInst();
+    m.estado = sim.EstadoActual();
+    const TOrganizacion& up = sim.FrameUP();
+    for (int i = 0; i < mapa::kNumCables; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        m.senales[k] = static_cast<std::uint16_t>(Corta(up.Valor(i), kMapaUP[k].NumBits));
+        m.activas[k] = up.Activado(i);
+    }
+    m.pc = sim.RegPC().ValorOUT;
+    m.ir = sim.RegIR().ValorOUT;
+    m.a = sim.RegA().ValorOUT;
+    m.b = sim.RegB().ValorOUT;
+    m.fz = sim.RegFZ().ValorOUT;
+    const TMemoria& memoria = sim.Memoria();
+    m.direccion = static_cast<std::uint16_t>(Corta(memoria.LosCables[1].Valor, 7));
+    m.entrada = static_cast<std::uint16_t>(up.Valor(mapa::wAluOutMem));
+    m.salida = memoria.ValorOUT;
+    m.escritura = memoria.PermisoCarga == 1;
+    return m;
+}
+
+const std::vector<ColumnaTraza>& ColumnasTraza() {
+    static const std::vector<ColumnaTraza> columnas = [] {
+        std::vector<ColumnaTraza> c{
+            {"ciclo", kBitsContador}, {"instrucciones", kBitsContador}, {"estado", 8}};
+        for (const auto& cable : kMapaUP) {
+            c.push_back({std::string(cable.Nombre), cable.NumBits});
+        }
+        for (const auto& cable : kMapaUP) {
+            c.push_back({std::string(cable.Nombre) + "_activa", 1});
+        }
+        for (const ColumnaTraza& r : {ColumnaTraza{"PC", 7},
+                                      {"IR", 16},
+                                      {"A", 16},
+                                      {"B", 16},
+                                      {"FZ", 1},
+                                      {"mem_dir", 7},
+                                      {"mem_entrada", 16},
+                                      {"mem_salida", 16},
+                                      {"mem_escritura", 1}}) {
+            c.push_back(r);
+        }
+        return c;
+    }();
+    return columnas;
+}
+
+std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m) {
+    std::vector<std::uint32_t> v{static_cast<std::uint32_t>(m.ciclo),
+                                 static_cast<std::uint32_t>(m.instrucciones), Corta(m.estado, 8)};
+    for (const auto s : m.senales) {
+        v.push_back(s);
+    }
+    for (const bool a : m.activas) {
+        v.push_back(a ? 1 : 0);
+    }
+    for (const std::uint32_t x : {Corta(m.pc, 7), std::uint32_t{m.ir}, std::uint32_t{m.a}, std::uint32_t{m.b},
+                                  Corta(m.fz, 1), Corta(m.direccion, 7), std::uint32_t{m.entrada},
+                                  std::uint32_t{m.salida}, std::uint32_t{m.escritura ? 1u : 0u}}) {
+        v.push_back(x);
+    }
+    return v;
+}
+
+TrazaCsv::TrazaCsv(std::ostream& salida) : salida_(salida) {
+    const auto& columnas = ColumnasTraza();
+    for (std::size_t i = 0; i < columnas.size(); ++i) {
+        salida_ << (i == 0 ? "" : ",") << columnas[i].nombre;
+    }
+    salida_ << '\n';
+}
+
+void TrazaCsv::Escribe(const MuestraCiclo& m) {
+    const auto valores = ValoresMuestra(m);
+    for (std::size_t i = 0; i < valores.size(); ++i) {
+        salida_ << (i == 0 ? "" : ",") << valores[i];
+    }
+    salida_ << '\n';
+}
+
+std::string TrazaVcd::Identificador(std::size_t i) {
+    // Printable characters '!' to '~', two of them past the 94th column.
+    constexpr std::size_t kCaracteres = 94;
+    std::string id(1, static_cast<char>('!' + i % kCaracteres));
+    if (i >= kCaracteres) {
+        id += static_cast<char>('!' + i / kCaracteres - 1);
+    }
+    return id;
+}
+
+TrazaVcd::TrazaVcd(std::ostream& salida) : salida_(salida) {
+    salida_ << "$version velmo $end\n$timescale 1 ns $end\n$scope module velmo $end\n";
+    const auto& columnas = ColumnasTraza();
+    // The cycle number is the time; it is not a variable of its own.
+    for (std::size_t i = 1; i < columnas.size(); ++i) {
+        salida_ << "$var wire " << columnas[i].bits << ' ' << Identificador(i) << ' ' << columnas[i].nombre
+                << " $end\n";
+    }
+    salida_ << "$upscope $end\n$enddefinitions $end\n";
+}
+
+void TrazaVcd::Escribe(const MuestraCiclo& m) {
+    const auto valores = ValoresMuestra(m);
+    const auto& columnas = ColumnasTraza();
+    salida_ << '#' << m.ciclo << '\n';
+    if (primera_) {
+        salida_ << "$dumpvars\n";
+    }
+    for (std::size_t i = 1; i < valores.size(); ++i) {
+        if (!primera_ && valores[i] == anteriores_[i]) {
+            continue;
+        }
+        if (columnas[i].bits == 1) {
+            salida_ << valores[i] << Identificador(i) << '\n';
+            continue;
+        }
+        std::string binario;
+        for (std::uint32_t v = valores[i]; v != 0; v >>= 1) {
+            binario.insert(binario.begin(), static_cast<char>('0' + (v & 1u)));
+        }
+        salida_ << 'b' << (binario.empty() ? "0" : binario) << ' ' << Identificador(i) << '\n';
+    }
+    if (primera_) {
+        salida_ << "$end\n";
+        primera_ = false;
+    }
+    anteriores_ = valores;
+}
+
+} // namespace velmo
