@@ -32,10 +32,9 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
-
-#include <exception>
 
 namespace velmo {
 
