@@ -33,6 +33,8 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace velmo {
 
@@ -434,9 +436,11 @@ void TFramePrincipal::AbrirClick() {
 
 bool TFramePrincipal::EscribeFichero(const QString& ruta) {
     QSaveFile fichero(ruta);
-    if (fichero.open(QIODevice::WriteOnly)) {
+    // Unbuffered, and the written size checked before the file replaces the old one: on a full disk a
+    // buffered write that stops short is not reported, and the source would be replaced by its first part.
+    if (fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const QByteArray bytes = fMemoIn->text().toUtf8();
-        if (fichero.write(bytes) == bytes.size() && fichero.commit()) {
+        if (fichero.write(bytes) == bytes.size() && fichero.size() == bytes.size() && fichero.commit()) {
             return true;
         }
     }
@@ -489,6 +493,16 @@ void TFramePrincipal::MontarClick() {
         }
     }
     FichSalida = QString::fromStdString(QuitaExtension(ListaFicheros[0].toStdString())) + ".vlx";
+    // A source saved with the executable's extension would be overwritten by its own executable.
+    std::error_code error;
+    if (FichSalida == ListaFicheros[0] ||
+        std::filesystem::equivalent(ListaFicheros[0].toStdString(), FichSalida.toStdString(), error)) {
+        fDialogos.MuestraMensaje(("El ejecutable " + FichSalida +
+                                  " sustituiría al propio fuente: guarde el fuente con extensión .asm o .s")
+                                     .toStdString(),
+                                 kCaja, IconoMensaje::Error);
+        return;
+    }
     fMemoOut->clear();
 
     // The grammar needs the text to end with a line break: the empty line goes into the editor itself,

@@ -1,6 +1,8 @@
 #include "FicheroEjecutable.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace velmo {
 
@@ -40,8 +42,13 @@ ImagenMemoria ImagenLibre() {
 
 LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta) {
     LecturaEjecutable lectura;
-    std::ifstream in(ruta, std::ios::binary);
-    if (!in) {
+    // A folder opens as a stream on some systems and then reads as an empty, "incorrect" file.
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(ruta, ec)) {
+        in.open(ruta, std::ios::binary);
+    }
+    if (!in.is_open() || !in) {
         lectura.estado = EstadoLectura::NoSePuedeAbrir;
         return lectura;
     }
@@ -73,7 +80,8 @@ TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string&
     return cabecera;
 }
 
-bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera, const ImagenMemoria& palabras) {
+bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
+                             const ImagenMemoria& palabras) {
     std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
     if (!out) {
         return false;

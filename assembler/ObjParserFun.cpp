@@ -240,6 +240,7 @@ void TObjParserFun::CreafichInst(const std::string& nombre) {
     if (!Fichinst) {
         throw ErrorFicheroMontaje("Error: no se puede crear el fichero " + nombre);
     }
+    fichinstCreado = true;
     VectorReginst = ImagenLibre();
 }
 
@@ -341,6 +342,9 @@ void TObjParserFun::LeeEjecutable(const std::string& nombreListado) {
 bool TObjParserFun::BorraFichinst(const std::string& nombre) {
     if (Fichinst.is_open()) {
         Fichinst.close();
+    }
+    if (!fichinstCreado) {
+        return false;
     }
     std::error_code error;
     return std::filesystem::remove(nombre, error) && !error;

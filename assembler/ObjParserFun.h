@@ -75,7 +75,8 @@ public:
     void CreafichInst(const std::string& nombre);
     void EscribeInstruccion(const std::string& cop, int direccion, int op1, int op2);
     void LeeEjecutable(const std::string& nombreListado);
-    /// Closes the output file and deletes it; true when the file is gone.
+    /// Closes the output file and deletes it; true when the file is gone. Whatever stands at the path
+    /// when this assembly could not create its file there (a folder, someone else's file) is left alone.
     bool BorraFichinst(const std::string& nombre);
 
     const ImagenMemoria& prVectorReginst() const { return VectorReginst; }
@@ -94,6 +95,7 @@ private:
     TregInst RegInst;
     std::fstream Fichinst;
     std::string nombreFichinst;
+    bool fichinstCreado = false;
     std::string Version;
     std::array<int, 4> VectorNumOps{-1, -1, -1, -1};
     ImagenMemoria VectorReginst = ImagenLibre();

@@ -50,8 +50,13 @@ bool MicroinstruccionValida(const TMicroInstProgramable& m) {
 
 LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta) {
     LecturaMicroprograma res;
-    std::ifstream in(ruta, std::ios::binary);
-    if (!in) {
+    // A folder opens as a stream on some systems and then reads as a file too short for its header.
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(ruta, ec)) {
+        in.open(ruta, std::ios::binary);
+    }
+    if (!in.is_open() || !in) {
         res.estado = EstadoLecturaMpr::NoSePuedeAbrir;
         return res;
     }

@@ -19,8 +19,10 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <csignal>
 #include <deque>
 #include <memory>
+#include <sys/resource.h>
 
 namespace velmo {
 
@@ -568,6 +570,27 @@ private slots:
         QVERIFY(ventana->FicheroModificado);
     }
 
+    void saveOnAFullDiskKeepsTheOldSource() {
+        Abre("prog.asm", "beq eti\n");
+        ventana->MemoIn()->append("\tadd a, b ; una línea bastante más larga que el límite\n");
+        // Writes beyond 16 bytes fail in this process as on a full disk, also for root.
+        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        rlimit limite = antes;
+        limite.rlim_cur = 16;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+        ventana->GuardarClick();
+        setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, senal);
+        QCOMPARE(Lee(Ruta("prog.asm")), QByteArray("beq eti\n"));
+        QCOMPARE(dialogos->mensajes.size(), size_t(1));
+        QCOMPARE(dialogos->mensajes[0].texto,
+                 ("No se ha podido guardar el fichero " + Ruta("prog.asm")).toStdString());
+        QVERIFY(ventana->FicheroModificado);
+        QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files), QStringList{"prog.asm"});
+    }
+
     void statusBarPanels() {
         ventana->NuevoClick();
         ventana->ActualizaBarraEstado();
@@ -672,6 +695,21 @@ private slots:
         QVERIFY(!QFile::exists(Ruta("mal.vlx")));
         QCOMPARE(ventana->marcadorError, 6);
         QVERIFY(Marcada(*ventana, 6));
+    }
+
+    void sourceNamedLikeItsExecutableIsNeverOverwritten() {
+        ventana = std::make_unique<TFramePrincipal>(*dialogos);
+        const QByteArray fuente = ".ver 1\n.data 15\ndw x 1\n.code\n\tmov x, x\n";
+        Abre("prog.vlx", fuente);
+        ventana->MontarClick();
+        QCOMPARE(Lee(Ruta("prog.vlx")), fuente);
+        QVERIFY(!QFile::exists(Ruta("prog.vlx.txt")));
+        QCOMPARE(dialogos->mensajes.size(), size_t(1));
+        QCOMPARE(dialogos->mensajes[0].texto,
+                 ("El ejecutable " + Ruta("prog.vlx") +
+                  " sustituiría al propio fuente: guarde el fuente con extensión .asm o .s")
+                     .toStdString());
+        QCOMPARE(dialogos->mensajes[0].titulo, std::string("Montador"));
     }
 
     void realDialogsHandOverToTheProgramsHost() {
