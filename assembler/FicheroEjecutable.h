@@ -36,7 +36,7 @@ enum class EstadoLectura {
 struct LecturaEjecutable {
     EstadoLectura estado = EstadoLectura::NoSePuedeAbrir;
     TregInst cabecera;
-    int version = -1;             // CodigoVersionVL of the header
+    int version = -1;                       // CodigoVersionVL of the header
     ImagenMemoria palabras = ImagenLibre(); // words not read stay free
     int palabrasLeidas = 0;
 };
@@ -49,6 +49,7 @@ LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta);
 TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string& nombreListado);
 
 /// Writes a whole executable (header and the 128 words); false when the file could not be written.
-bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera, const ImagenMemoria& palabras);
+bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
+                             const ImagenMemoria& palabras);
 
 } // namespace velmo

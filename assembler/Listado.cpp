@@ -16,8 +16,8 @@ std::string Linea(const std::string& texto) {
 
 std::string CabeceraListado() {
     return Linea(kLineaAsteriscos) + Linea("      *   Ejecutable de Velmo  V1.0             ****") +
-           Linea("      *   -------------------------------------               *") + Linea(kLineaAsteriscos) +
-           Linea("");
+           Linea("      *   -------------------------------------               *") +
+           Linea(kLineaAsteriscos) + Linea("");
 }
 
 std::string RegistroListado(const TregInst& reg) {

@@ -1,7 +1,7 @@
 #include "ObjIncrementador.h"
 
-#include "RegInst.h"
 #include "CablesMaquina.h"
+#include "RegInst.h"
 
 namespace velmo {
 
