@@ -125,4 +125,20 @@ private:
     Notificador avisos_;
 };
 
+/// A window state whose contents are one plain value `D`, so the engine can copy it out and put it back
+/// (stepping back in time) and the window repaints from what was put back.
+template <class D> class EstadoVentanaConDatos : public EstadoVentana {
+public:
+    using Datos = D;
+
+    const Datos& GetDatos() const { return datos_; }
+    void RestauraDatos(const Datos& d) {
+        datos_ = d;
+        Repinta();
+    }
+
+protected:
+    Datos datos_;
+};
+
 } // namespace velmo

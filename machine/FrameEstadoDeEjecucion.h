@@ -8,14 +8,14 @@
 
 namespace velmo {
 
-class TEstadoDeEjecucion : public EstadoVentana {
-public:
-    struct Datos {
-        std::int32_t NumCiclos = 0;
-        std::int32_t NumInstrucciones = 0;
-        bool operator==(const Datos&) const = default;
-    };
+struct DatosEstadoDeEjecucion {
+    std::int32_t NumCiclos = 0;
+    std::int32_t NumInstrucciones = 0;
+    bool operator==(const DatosEstadoDeEjecucion&) const = default;
+};
 
+class TEstadoDeEjecucion : public EstadoVentanaConDatos<DatosEstadoDeEjecucion> {
+public:
     TEstadoDeEjecucion() { SetCaption("EstadoDeEjecucion"); }
 
     void SetNumCiclos(std::int32_t n) { datos_.NumCiclos = n; }
@@ -38,14 +38,7 @@ public:
         return {};
     }
 
-    const Datos& GetDatos() const { return datos_; }
-    void RestauraDatos(const Datos& d) {
-        datos_ = d;
-        Repinta();
-    }
-
 private:
-    Datos datos_;
 };
 
 } // namespace velmo

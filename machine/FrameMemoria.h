@@ -14,19 +14,19 @@ namespace velmo {
 
 class AnfitrionMaquina;
 
-class TMemoriaVLM : public EstadoVentana {
-public:
-    struct Datos {
-        std::array<TregInst, kPalabrasMemoria> VectorReginst;
-        std::array<bool, kPalabrasMemoria> VectorBreakpoints{};
-        std::uint16_t FilaActual = 0;
-        bool HayBreakpoint = false;
-        std::int32_t ver = 0;
-        int PrimeraFilaVisible = 0;
-        int FilasVisibles = 20;
-        bool operator==(const Datos&) const = default;
-    };
+struct DatosMemoriaVLM {
+    std::array<TregInst, kPalabrasMemoria> VectorReginst;
+    std::array<bool, kPalabrasMemoria> VectorBreakpoints{};
+    std::uint16_t FilaActual = 0;
+    bool HayBreakpoint = false;
+    std::int32_t ver = 0;
+    int PrimeraFilaVisible = 0;
+    int FilasVisibles = 20;
+    bool operator==(const DatosMemoriaVLM&) const = default;
+};
 
+class TMemoriaVLM : public EstadoVentanaConDatos<DatosMemoriaVLM> {
+public:
     /// Gutter pictures: none, current row, current row with a breakpoint, breakpoint.
     enum ImagenGutter { SinImagen = 0, ImagenActual = 1, ImagenActualBreakpoint = 2, ImagenBreakpoint = 3 };
 
@@ -61,15 +61,8 @@ public:
     std::string TextoCelda(int columna, int fila) const;
     ImagenGutter ImagenDeFila(int fila) const;
 
-    const Datos& GetDatos() const { return datos_; }
-    void RestauraDatos(const Datos& d) {
-        datos_ = d;
-        Repinta();
-    }
-
 private:
     AnfitrionMaquina* anfitrion_;
-    Datos datos_;
 };
 
 } // namespace velmo

@@ -12,19 +12,21 @@
 
 namespace velmo {
 
-class TFrameControl : public EstadoVentana {
+inline constexpr int kCablesFrameControl = 5;
+
+struct DatosFrameControl {
+    TTipoControl tipocontrol = tMicroprogramado;
+    std::uint16_t FilaMicroprograma = 0;
+    Microprograma VectorMicroInst{};
+    std::array<bool, kCablesFrameControl> activado{};
+    bool operator==(const DatosFrameControl&) const = default;
+};
+
+class TFrameControl : public EstadoVentanaConDatos<DatosFrameControl> {
 public:
-    static constexpr int kNumCables = 5;
+    static constexpr int kNumCables = kCablesFrameControl;
     /// Index of the clock line of the hard-wired pictures.
     static constexpr int kCableReloj = 2;
-
-    struct Datos {
-        TTipoControl tipocontrol = tMicroprogramado;
-        std::uint16_t FilaMicroprograma = 0;
-        Microprograma VectorMicroInst{};
-        std::array<bool, kNumCables> activado{};
-        bool operator==(const Datos&) const = default;
-    };
 
     TFrameControl() = default;
 
@@ -54,14 +56,7 @@ public:
     /// Draw the flagged signals over the current picture.
     void ActualizaBitmap() const { Avisa(Aviso::ActualizaBitmap); }
 
-    const Datos& GetDatos() const { return datos_; }
-    void RestauraDatos(const Datos& d) {
-        datos_ = d;
-        Repinta();
-    }
-
 private:
-    Datos datos_;
 };
 
 } // namespace velmo

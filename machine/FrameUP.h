@@ -12,18 +12,20 @@
 
 namespace velmo {
 
-class TOrganizacion : public EstadoVentana {
-public:
-    static constexpr int kNumCables = 23;
+inline constexpr int kCablesOrganizacion = 23;
 
-    struct Datos {
-        std::array<std::int16_t, kNumCables> Valor{};
-        std::array<bool, kNumCables> activado{};
-        TTipoControl tipocontrol = tMicroprogramado;
-        bool RegAuxActivo = false;
-        bool RegauxLeido = false;
-        bool operator==(const Datos&) const = default;
-    };
+struct DatosOrganizacion {
+    std::array<std::int16_t, kCablesOrganizacion> Valor{};
+    std::array<bool, kCablesOrganizacion> activado{};
+    TTipoControl tipocontrol = tMicroprogramado;
+    bool RegAuxActivo = false;
+    bool RegauxLeido = false;
+    bool operator==(const DatosOrganizacion&) const = default;
+};
+
+class TOrganizacion : public EstadoVentanaConDatos<DatosOrganizacion> {
+public:
+    static constexpr int kNumCables = kCablesOrganizacion;
 
     TOrganizacion() { SetCaption("UnidadProceso"); }
 
@@ -52,14 +54,7 @@ public:
     /// The engine flagged this cycle's signals: the window redraws them.
     void ActualizaBitmap() const { Avisa(Aviso::ActualizaBitmap); }
 
-    const Datos& GetDatos() const { return datos_; }
-    void RestauraDatos(const Datos& d) {
-        datos_ = d;
-        Repinta();
-    }
-
 private:
-    Datos datos_;
 };
 
 } // namespace velmo

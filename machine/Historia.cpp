@@ -1,40 +1,28 @@
 #include "Historia.h"
 
+#include "AnfitrionSinVentanas.h"
+
 #include <algorithm>
 #include <exception>
 
 namespace velmo {
 
-/// The host of the silent copy: it opens the file with the live simulation's own answers, asks the live
-/// host for the ALU options, and shows nothing (a replayed cycle must not show a box twice).
-class AnfitrionRepeticion : public AnfitrionMaquina {
+/// The host of the silent copy: a host without windows that opens the file with the live simulation's own
+/// answers, asks the live host for the ALU options, and keeps no box (a replayed cycle must not show or
+/// pile up a box twice).
+class AnfitrionRepeticion : public AnfitrionSinVentanas {
 public:
     AnfitrionRepeticion(AnfitrionMaquina& vivo, TTipoControl control, const Microprograma& microprograma)
-        : vivo_(vivo), control_(control), microprograma_(microprograma) {
-        SetPausaReloj(false);
+        : vivo_(vivo) {
+        this->control = control;
+        this->microprograma = microprograma;
     }
 
     void MuestraMensaje(const std::string&, const std::string&, IconoMensaje) override {}
-    bool PreguntaSiNo(const std::string&, const std::string&) override { return true; }
-    Respuesta PreguntaSiNoCancelar(const std::string&, const std::string&) override { return Respuesta::Si; }
-    bool TrazaActiva() const override { return false; }
-    void AnadeLineaTraza(const std::string&) override {}
-
     int OpcionAlu(int cop) override { return vivo_.OpcionAlu(cop); }
-    TTipoControl EligeControl() override { return control_; }
-    Microprograma EditaMicroprograma() override { return microprograma_; }
-    void SetTipoControlMapaAlu(TTipoControl) override {}
-    void ReiniciaTraza() override {}
-    void AvisoBreakpoint() override {}
-    void Monitoriza(TOrganizacion&) override {}
-    void MostrarMicroprograma(TFrameControl&) override {}
-    void MostrarMaquinaEstados(TTipoControl) override {}
-    void DestelloReloj(const TFrameControl&) override {}
 
 private:
     AnfitrionMaquina& vivo_;
-    TTipoControl control_;
-    Microprograma microprograma_;
 };
 
 namespace {

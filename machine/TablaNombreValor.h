@@ -23,14 +23,14 @@ struct ValorCelda {
     bool operator==(const ValorCelda&) const = default;
 };
 
-class TablaNombreValor : public EstadoVentana {
-public:
-    struct Datos {
-        std::vector<std::string> NombreCables;
-        std::vector<ValorCelda> ValorCables;
-        bool operator==(const Datos&) const = default;
-    };
+struct DatosTablaNombreValor {
+    std::vector<std::string> NombreCables;
+    std::vector<ValorCelda> ValorCables;
+    bool operator==(const DatosTablaNombreValor&) const = default;
+};
 
+class TablaNombreValor : public EstadoVentanaConDatos<DatosTablaNombreValor> {
+public:
     /// Names and initial values; repaints.
     void Inicializa();
 
@@ -58,12 +58,6 @@ public:
     /// The grid cell text of the two-column tables: two spaces, then the name (column 0) or the value.
     virtual std::string TextoCelda(int columna, int fila) const;
 
-    const Datos& GetDatos() const { return datos_; }
-    void RestauraDatos(const Datos& d) {
-        datos_ = d;
-        Repinta();
-    }
-
 protected:
     struct Entrada {
         const char* nombre;
@@ -78,7 +72,6 @@ private:
     void Cambiado() const;
 
     std::vector<Entrada> entradas_;
-    Datos datos_;
 };
 
 } // namespace velmo
