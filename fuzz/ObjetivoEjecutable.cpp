@@ -2,7 +2,7 @@
 // each kind of control unit the user may choose (the version in the file decides which ones apply).
 
 #include "AnfitrionSinVentanas.h"
-#include "CarpetaTemporal.h"
+#include "CarpetaFuzz.h"
 #include "FicheroEjecutable.h"
 #include "objSimuladorVelmo.h"
 

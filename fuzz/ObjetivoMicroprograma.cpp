@@ -2,7 +2,7 @@
 // microprogrammable machine running a version-3 example under what was loaded.
 
 #include "AnfitrionSinVentanas.h"
-#include "CarpetaTemporal.h"
+#include "CarpetaFuzz.h"
 #include "FicheroMicroprograma.h"
 #include "Montaje.h"
 #include "objSimuladorVelmo.h"

@@ -2,7 +2,7 @@
 // workbench and velmo-montador use, writing its executable and listing into a private folder.
 
 #include "AnfitrionSinVentanas.h"
-#include "CarpetaTemporal.h"
+#include "CarpetaFuzz.h"
 #include "CodificacionTexto.h"
 #include "FicheroEjecutable.h"
 #include "Montaje.h"

@@ -2,13 +2,13 @@
 // Hand-made executables for the command-line tests: words placed one by one, written with the project's
 // own executable writer into a folder that disappears with the test.
 
+#include "CarpetaTemporal.h"
 #include "FicheroEjecutable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <random>
 #include <string>
 
 namespace velmo::pruebas {
@@ -71,29 +71,6 @@ private:
         r.Valor = valor;
         return *this;
     }
-};
-
-/// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-class CarpetaTemporal {
-public:
-    CarpetaTemporal() {
-        std::random_device azar;
-        const auto base = std::filesystem::temp_directory_path();
-        do {
-            ruta_ = base / ("velmo-prueba-" + std::to_string(azar()));
-        } while (!std::filesystem::create_directory(ruta_));
-    }
-    ~CarpetaTemporal() {
-        std::error_code ec;
-        std::filesystem::remove_all(ruta_, ec);
-    }
-    CarpetaTemporal(const CarpetaTemporal&) = delete;
-    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
-
-    std::string Ruta(const std::string& nombre) const { return (ruta_ / nombre).string(); }
-
-private:
-    std::filesystem::path ruta_;
 };
 
 } // namespace velmo::pruebas

@@ -2,6 +2,7 @@
 // Helpers of the tests that keep the examples and the manuals true: running a source through the two
 // command-line tools, and reading the promises ("Memoria final: 52=42, 53=6") written beside it.
 
+#include "CarpetaTemporal.h"
 #include "EjecutaSim.h"
 
 #include <gtest/gtest.h>
@@ -19,24 +20,7 @@
 namespace velmo::pruebas {
 
 /// A temporary folder removed at the end of the test.
-class Carpeta {
-public:
-    Carpeta() {
-        std::string plantilla = (std::filesystem::temp_directory_path() / "velmo-docs-XXXXXX").string();
-        ruta_ = ::mkdtemp(plantilla.data()) != nullptr ? plantilla : std::string();
-    }
-    ~Carpeta() {
-        std::error_code ec;
-        std::filesystem::remove_all(ruta_, ec);
-    }
-    Carpeta(const Carpeta&) = delete;
-    Carpeta& operator=(const Carpeta&) = delete;
-    std::string Ruta(const std::string& nombre) const { return (ruta_ / nombre).string(); }
-    const std::filesystem::path& Raiz() const { return ruta_; }
-
-private:
-    std::filesystem::path ruta_;
-};
+using Carpeta = velmo::pruebas::CarpetaTemporal;
 
 inline std::string LeeFichero(const std::string& ruta) {
     std::ifstream f(ruta, std::ios::binary);

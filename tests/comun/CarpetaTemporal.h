@@ -1,6 +1,6 @@
 #pragma once
-// A private folder for the files one fuzzing process writes and reads back. Every input reuses the same
-// names, so the folder never grows; it is removed when the process ends.
+// A fresh private folder under the system's temporary folder, removed with everything in it at the end.
+// Tests and fuzzing processes run in parallel: mkdtemp gives each its own name.
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +11,7 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace velmo::fuzz {
+namespace velmo::pruebas {
 
 class CarpetaTemporal {
 public:
@@ -21,7 +21,7 @@ public:
         if (ec) {
             base = "/tmp";
         }
-        std::string plantilla = (base / "velmo-fuzz-XXXXXX").string();
+        std::string plantilla = (base / "velmo-XXXXXX").string();
         if (mkdtemp(plantilla.data()) == nullptr) {
             throw std::runtime_error("no se puede crear la carpeta temporal");
         }
@@ -35,6 +35,7 @@ public:
     CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
 
     std::string Ruta(const std::string& nombre) const { return (ruta_ / nombre).string(); }
+    const std::filesystem::path& Raiz() const { return ruta_; }
 
     /// Writes `bytes` to `nombre` inside the folder and returns its path.
     std::string Escribe(const std::string& nombre, std::string_view bytes) const {
@@ -51,10 +52,4 @@ private:
     std::filesystem::path ruta_;
 };
 
-/// One folder per process, made on first use.
-inline CarpetaTemporal& Carpeta() {
-    static CarpetaTemporal carpeta;
-    return carpeta;
-}
-
-} // namespace velmo::fuzz
+} // namespace velmo::pruebas
