@@ -119,8 +119,13 @@ AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args)
         return Error("Argumentos incorrectos.");
     }
 
-    if (!app.remaining().empty()) {
-        return Error("Argumento no reconocido: " + app.remaining().front());
+    // "--" ends the options (a file name may then start with '-'); CLI11 keeps the mark among the leftovers.
+    auto sobrantes = app.remaining();
+    if (const auto marca = std::find(sobrantes.begin(), sobrantes.end(), "--"); marca != sobrantes.end()) {
+        sobrantes.erase(marca);
+    }
+    if (!sobrantes.empty()) {
+        return Error("Argumento no reconocido: " + sobrantes.front());
     }
     if (!lote.empty() && !ejecutable.empty()) {
         return Error("Con --lote no se da fichero ejecutable.");

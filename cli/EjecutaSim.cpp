@@ -3,9 +3,11 @@
 #include "AnfitrionSinVentanas.h"
 #include "ArgumentosSim.h"
 #include "CodificacionTexto.h"
+#include "EscrituraSegura.h"
 #include "EstadoEsperado.h"
 #include "FicheroMicroprograma.h"
 #include "InformeSim.h"
+#include "LecturaAcotada.h"
 #include "Montaje.h"
 #include "TrazaCiclos.h"
 #include "objSimuladorVelmo.h"
@@ -13,14 +15,21 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <random>
 #include <sstream>
+
+#ifndef _WIN32
+#include <signal.h>
+#include <unistd.h>
+#endif
 
 namespace velmo {
 namespace {
@@ -89,10 +98,14 @@ struct Ejecucion {
     std::optional<InformeSim> informe;
 };
 
-// Opens `ejecutable` as the simulator does and runs what `a` asks; samples go to `escritores`.
+// Called once the simulation has opened, before anything runs: it may add trace writers, and a false
+// stops here with exit 2 (what could not be done is already written to the error stream).
+using TrasAbrir = std::function<bool(std::vector<EscritorTraza*>& escritores)>;
+
+// Opens `ejecutable` as the simulator does, then `trasAbrir`, and runs what `a` asks.
 Ejecucion EjecutaUno(const ArgumentosSim& a, const std::string& ejecutable, TTipoControl control,
                      const std::optional<Microprograma>& microprograma, std::ostream& errores,
-                     const std::vector<EscritorTraza*>& escritores) {
+                     const TrasAbrir& trasAbrir = {}) {
     Ejecucion r;
     AnfitrionSinVentanas anfitrion(a.traza ? &errores : nullptr);
     anfitrion.control = control;
@@ -117,6 +130,12 @@ Ejecucion EjecutaUno(const ArgumentosSim& a, const std::string& ejecutable, TTip
         // The opening cycle failed: there is no machine to report on.
         errores << "Error al abrir la simulación: " << e.what() << '\n';
         r.codigo = 1;
+        return r;
+    }
+
+    std::vector<EscritorTraza*> escritores;
+    if (trasAbrir && !trasAbrir(escritores)) {
+        r.codigo = 2;
         return r;
     }
 
@@ -182,26 +201,68 @@ Ejecucion EjecutaUno(const ArgumentosSim& a, const std::string& ejecutable, TTip
     return r;
 }
 
-// Reads the --microprograma file; nullopt with the exit text when it is not usable.
-bool CargaMicroprograma(const ArgumentosSim& a, std::optional<Microprograma>& mp, std::ostream& errores) {
-    if (a.microprograma.empty()) {
-        return true;
+// Whether `x` and `y` name the same file: the same file on disk when both exist, otherwise the same path
+// once made absolute and normalised.
+bool MismoFichero(const std::filesystem::path& x, const std::filesystem::path& y) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(x, ec) && fs::exists(y, ec)) {
+        return fs::equivalent(x, y, ec);
     }
+    return fs::weakly_canonical(fs::absolute(x, ec), ec).lexically_normal() ==
+           fs::weakly_canonical(fs::absolute(y, ec), ec).lexically_normal();
+}
+
+// A trace file must never land on a file the run reads, nor on the other trace.
+bool SalidasSeparadas(const ArgumentosSim& a, std::ostream& errores) {
+    const std::vector<std::string> entradas = {a.ejecutable, a.microprograma, a.esperado};
+    std::vector<std::string> salidas;
+    for (const auto& ruta : {a.trazaCsv, a.vcd}) {
+        if (ruta.empty()) {
+            continue;
+        }
+        // The file a symbolic link leads to is the one a save replaces.
+        const auto destino = EscrituraSegura(ruta).Destino();
+        for (const auto& entrada : entradas) {
+            if (!entrada.empty() && MismoFichero(destino, entrada)) {
+                errores << "El fichero de traza " << ruta << " es el fichero de entrada " << entrada << '\n';
+                return false;
+            }
+        }
+        for (const auto& otra : salidas) {
+            if (MismoFichero(destino, otra)) {
+                errores << "--traza-csv y --vcd no pueden escribir el mismo fichero " << ruta << '\n';
+                return false;
+            }
+        }
+        salidas.push_back(destino.string());
+    }
+    return true;
+}
+
+// A box text on one line of its own per piece: boxes break lines with CR LF.
+std::string SinRetornos(std::string texto) {
+    texto.erase(std::remove(texto.begin(), texto.end(), '\r'), texto.end());
+    return texto;
+}
+
+// Reads a .mpr file into `mp`; false, with the reason written to `errores`, when it is not usable.
+bool CargaMicroprograma(const std::string& ruta, std::optional<Microprograma>& mp, std::ostream& errores) {
     // A microprogram that the editor would refuse or load only in part is a wrong argument here: a
     // script must not get a run of some other microprogram reported as success.
-    const auto lectura = LeeFicheroMicroprograma(a.microprograma);
+    const auto lectura = LeeFicheroMicroprograma(ruta);
     switch (lectura.estado) {
     case EstadoLecturaMpr::Correcto:
         mp = lectura.microprograma;
         return true;
     case EstadoLecturaMpr::NoSePuedeAbrir:
-        errores << "No se puede abrir el microprograma " << a.microprograma << '\n';
+        errores << "No se puede abrir el microprograma " << ruta << '\n';
         return false;
     case EstadoLecturaMpr::CabeceraIlegible:
     case EstadoLecturaMpr::CabeceraIncorrecta:
     case EstadoLecturaMpr::Incompleto:
     case EstadoLecturaMpr::FueraDeRango:
-        errores << a.microprograma << ": " << kMensajeMprNoValido << '\n';
+        errores << ruta << ": " << kMensajeMprNoValido << '\n';
         return false;
     }
     return false;
@@ -226,61 +287,193 @@ std::string Minusculas(std::string s) {
     return s;
 }
 
-int EjecutaLote(const ArgumentosSim& a, const std::optional<Microprograma>& mp,
-                const std::optional<EstadoEsperado>& esperadoComun, std::ostream& salida,
-                std::ostream& errores) {
+// The batch's own temporary folder, where its sources are assembled. It goes away when the batch ends, and
+// also when SIGINT or SIGTERM ends the process. A handler may only make async-signal-safe calls, so it
+// can remove just an empty folder: the folder is kept empty while a program runs (a source is assembled
+// with those signals held back, and its files removed as soon as the simulation has read them).
+class CarpetaLote {
+public:
+    CarpetaLote() = default;
+    CarpetaLote(const CarpetaLote&) = delete;
+    CarpetaLote& operator=(const CarpetaLote&) = delete;
+    ~CarpetaLote() {
+        if (ruta_.empty()) {
+            return;
+        }
+        std::error_code ec;
+        std::filesystem::remove_all(ruta_, ec);
+#ifndef _WIN32
+        sigaction(SIGINT, &antesInt_, nullptr);
+        sigaction(SIGTERM, &antesTerm_, nullptr);
+        rutaSenal_[0] = '\0';
+#endif
+    }
+
+    bool Crea() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        std::random_device azar;
+        fs::path ruta;
+        do {
+            ruta = fs::temp_directory_path(ec) / ("velmo-lote-" + std::to_string(azar()));
+        } while (!ec && !fs::create_directory(ruta, ec) && !ec);
+        if (ec || ruta.string().size() >= kLargoRutaSenal) {
+            fs::remove(ruta, ec);
+            return false;
+        }
+        ruta_ = ruta;
+#ifndef _WIN32
+        ruta.string().copy(rutaSenal_, kLargoRutaSenal - 1);
+        rutaSenal_[ruta.string().size()] = '\0';
+        struct sigaction accion {};
+        accion.sa_handler = &CarpetaLote::AlTerminar;
+        sigemptyset(&accion.sa_mask);
+        accion.sa_flags = SA_RESETHAND;
+        sigaction(SIGINT, &accion, &antesInt_);
+        sigaction(SIGTERM, &accion, &antesTerm_);
+#endif
+        return true;
+    }
+
+    const std::filesystem::path& Ruta() const {
+        return ruta_;
+    }
+
+    /// While held, an interruption waits until the folder is empty again.
+    void RetieneSenales(bool retener) {
+#ifndef _WIN32
+        sigset_t senales;
+        sigemptyset(&senales);
+        sigaddset(&senales, SIGINT);
+        sigaddset(&senales, SIGTERM);
+        sigprocmask(retener ? SIG_BLOCK : SIG_UNBLOCK, &senales, nullptr);
+#else
+        (void)retener;
+#endif
+    }
+
+private:
+    static constexpr std::size_t kLargoRutaSenal = 4096;
+#ifndef _WIN32
+    static void AlTerminar(int senal) {
+        rmdir(rutaSenal_);
+        // The default action, now restored, ends the process once the handler returns.
+        raise(senal);
+    }
+    static inline char rutaSenal_[kLargoRutaSenal] = {};
+    struct sigaction antesInt_ {};
+    struct sigaction antesTerm_ {};
+#endif
+    std::filesystem::path ruta_;
+};
+
+// Every text of `j` with `de` replaced by `por`.
+void SustituyeEnTextos(nlohmann::ordered_json& j, const std::string& de, const std::string& por) {
+    if (j.is_string()) {
+        auto texto = j.get<std::string>();
+        for (auto pos = texto.find(de); pos != std::string::npos; pos = texto.find(de, pos + por.size())) {
+            texto.replace(pos, de.size(), por);
+        }
+        j = texto;
+    } else if (j.is_structured()) {
+        for (auto& hijo : j) {
+            SustituyeEnTextos(hijo, de, por);
+        }
+    }
+}
+
+// The sources and executables of the batch folder, by name.
+std::optional<std::vector<std::filesystem::path>> ProgramasDeCarpeta(const std::string& carpeta) {
     namespace fs = std::filesystem;
     std::error_code ec;
     std::vector<fs::path> ficheros;
-    for (fs::directory_iterator it(a.lote, ec), fin; !ec && it != fin; it.increment(ec)) {
+    for (fs::directory_iterator it(carpeta, ec), fin; !ec && it != fin; it.increment(ec)) {
         const auto ext = Minusculas(it->path().extension().string());
         if (it->is_regular_file(ec) && (ext == ".asm" || ext == ".s" || ext == ".vlx")) {
             ficheros.push_back(it->path());
         }
     }
     if (ec) {
+        return std::nullopt;
+    }
+    std::sort(ficheros.begin(), ficheros.end());
+    return ficheros;
+}
+
+int EjecutaLote(const ArgumentosSim& a, const std::optional<Microprograma>& mpComun,
+                const std::optional<EstadoEsperado>& esperadoComun, std::ostream& salida,
+                std::ostream& errores) {
+    namespace fs = std::filesystem;
+    const auto ficheros = ProgramasDeCarpeta(a.lote);
+    if (!ficheros) {
         errores << "No se puede leer la carpeta " << a.lote << '\n';
         return 2;
     }
-    std::sort(ficheros.begin(), ficheros.end());
+    if (ficheros->empty()) {
+        errores << "La carpeta " << a.lote << " no tiene ningún fichero .asm, .s ni .vlx\n";
+        return 2;
+    }
     // Sources are assembled into a fresh folder of their own, never into the batch folder.
-    fs::path temporal;
-    std::random_device azar;
-    do {
-        temporal = fs::temp_directory_path(ec) / ("velmo-lote-" + std::to_string(azar()));
-    } while (!fs::create_directory(temporal, ec) && !ec);
-    if (ec) {
+    CarpetaLote temporal;
+    if (!temporal.Crea()) {
         errores << "No se puede crear una carpeta temporal\n";
         return 2;
     }
 
     int peor = 0;
-    for (const auto& fichero : ficheros) {
+    for (const auto& fichero : *ficheros) {
         nlohmann::ordered_json linea;
         linea["fichero"] = fichero.filename().string();
         std::string ejecutable = fichero.string();
         const bool fuente = Minusculas(fichero.extension().string()) != ".vlx";
+        std::ostringstream textoErrores;
         int codigo = 0;
-        if (fuente) {
-            std::ifstream f(fichero, std::ios::binary);
-            std::ostringstream bytes;
-            bytes << f.rdbuf();
-            ejecutable = (temporal / (fichero.stem().string() + ".vlx")).string();
-            AnfitrionMontajeLote anfitrionMontaje;
-            const auto montaje =
-                f ? Montar(ConLineaFinal(TextoFuenteAUtf8(bytes.str())), ejecutable, anfitrionMontaje)
-                  : ResultadoMontaje{};
-            auto mensajes = anfitrionMontaje.mensajes;
-            mensajes.insert(mensajes.end(), montaje.mensajes.begin(), montaje.mensajes.end());
-            linea["montaje"] = montaje.correcto ? "correcto" : "error";
-            linea["mensajes_montaje"] = mensajes;
-            if (!montaje.correcto) {
-                codigo = 1;
+        bool montado = false; // `ejecutable` was assembled into the temporary folder
+        // A version-3 program runs under the microprogram beside it, when there is one.
+        std::optional<Microprograma> mp = mpComun;
+        std::error_code ec;
+        const auto mprPropio = fichero.parent_path() / (fichero.stem().string() + ".mpr");
+        if (fs::exists(mprPropio, ec) && !CargaMicroprograma(mprPropio.string(), mp, textoErrores)) {
+            codigo = 2;
+        }
+        if (fuente && codigo == 0) {
+            const auto lectura = LeeFicheroAcotado(fichero, kLimiteFuente);
+            linea["montaje"] = "error";
+            linea["mensajes_montaje"] = nlohmann::ordered_json::array();
+            if (lectura.estado != EstadoLecturaAcotada::Correcto) {
+                textoErrores << TextoFalloLectura(lectura.estado, fichero.string(), kLimiteFuente) << '\n';
+                codigo = 2;
+            } else {
+                ejecutable = (temporal.Ruta() / (fichero.stem().string() + ".vlx")).string();
+                AnfitrionMontajeLote anfitrionMontaje;
+                temporal.RetieneSenales(true);
+                montado = true;
+                const auto montaje =
+                    Montar(ConLineaFinal(TextoFuenteAUtf8(lectura.bytes)), ejecutable, anfitrionMontaje);
+                auto mensajes = anfitrionMontaje.mensajes;
+                mensajes.insert(mensajes.end(), montaje.mensajes.begin(), montaje.mensajes.end());
+                linea["montaje"] = montaje.correcto ? "correcto" : "error";
+                linea["mensajes_montaje"] = mensajes;
+                if (!montaje.correcto) {
+                    codigo = 1;
+                }
             }
         }
+        // The assembled files are read whole by the opening; once it is done they go, and the folder is
+        // empty again while the program runs.
+        const auto borraMontados = [&] {
+            if (montado) {
+                std::error_code e;
+                fs::remove(ejecutable, e);
+                fs::remove(ejecutable + ".txt", e);
+                temporal.RetieneSenales(false);
+            }
+        };
         if (codigo == 0) {
-            std::ostringstream textoErrores;
-            const auto r = EjecutaUno(a, ejecutable, a.control, mp, textoErrores, {});
+            const auto r = EjecutaUno(a, ejecutable, a.control, mp, textoErrores, [&](auto&) {
+                borraMontados();
+                return true;
+            });
             codigo = r.codigo;
             if (r.informe) {
                 linea["informe"] = nlohmann::ordered_json::parse(InformeJson(*r.informe));
@@ -307,17 +500,22 @@ int EjecutaLote(const ArgumentosSim& a, const std::optional<Microprograma>& mp,
                 codigo = 4;
             }
             linea["limite"] = r.limite;
-            std::string lineasError = textoErrores.str();
-            if (!lineasError.empty() && lineasError.back() == '\n') {
-                lineasError.pop_back();
-            }
-            linea["errores"] = lineasError;
         }
+        borraMontados();
+        std::string lineasError = textoErrores.str();
+        if (!lineasError.empty() && lineasError.back() == '\n') {
+            lineasError.pop_back();
+        }
+        linea["errores"] = lineasError;
         linea["codigo"] = codigo;
+        // The temporary folder is gone once the batch ends: messages name the source instead.
+        if (montado) {
+            SustituyeEnTextos(linea, ejecutable, fichero.string());
+            SustituyeEnTextos(linea, temporal.Ruta().string(), a.lote);
+        }
         salida << linea.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
         peor = std::max(peor, codigo);
     }
-    fs::remove_all(temporal, ec);
     return peor;
 }
 
@@ -340,11 +538,15 @@ int EjecutaComparacion(const ArgumentosSim& a, std::ostream& salida, std::ostrea
     std::vector<InformeSim> informes;
     bool limite = false;
     for (const TTipoControl control : unidades) {
-        const auto r = EjecutaUno(base, a.ejecutable, control, std::nullopt, errores, {});
+        const auto r = EjecutaUno(base, a.ejecutable, control, std::nullopt, errores);
         if (!r.informe) {
             return r.codigo;
         }
         if (r.codigo != 0) {
+            // The boxes the opening showed say what is wrong with the file.
+            for (const auto& m : r.informe->mensajes) {
+                errores << SinRetornos(m) << '\n';
+            }
             return r.codigo;
         }
         if (r.informe->version != 1) {
@@ -354,17 +556,19 @@ int EjecutaComparacion(const ArgumentosSim& a, std::ostream& salida, std::ostrea
         limite = limite || r.limite;
         informes.push_back(*r.informe);
     }
-    std::vector<std::string> registros;
-    const auto compara = [&](const char* nombre, auto campo) {
+    // What a program can observe (where it goes on, the zero flag, the memory) decides; IR, A and B may hold
+    // different leftovers of the same instructions, so their differences are listed for information only.
+    std::vector<std::string> registros, informativos;
+    const auto compara = [&](std::vector<std::string>& lista, const char* nombre, auto campo) {
         if (campo(informes[0]) != campo(informes[1]) || campo(informes[0]) != campo(informes[2])) {
-            registros.push_back(nombre);
+            lista.push_back(nombre);
         }
     };
-    compara("PC", [](const InformeSim& i) { return i.pc; });
-    compara("IR", [](const InformeSim& i) { return i.ir; });
-    compara("A", [](const InformeSim& i) { return i.a; });
-    compara("B", [](const InformeSim& i) { return i.b; });
-    compara("FZ", [](const InformeSim& i) { return i.fz; });
+    compara(registros, "PC", [](const InformeSim& i) { return i.pc; });
+    compara(informativos, "IR", [](const InformeSim& i) { return i.ir; });
+    compara(informativos, "A", [](const InformeSim& i) { return i.a; });
+    compara(informativos, "B", [](const InformeSim& i) { return i.b; });
+    compara(registros, "FZ", [](const InformeSim& i) { return i.fz; });
     std::vector<int> direcciones;
     for (std::size_t d = 0; d < kPalabrasMemoria; ++d) {
         if (informes[0].memoria[d] != informes[1].memoria[d] ||
@@ -387,6 +591,7 @@ int EjecutaComparacion(const ArgumentosSim& a, std::ostream& salida, std::ostrea
         }
         j["coinciden"] = coinciden;
         j["registros_distintos"] = registros;
+        j["otros_registros_distintos"] = informativos;
         j["direcciones_distintas"] = direcciones;
         j["limite"] = limite;
         salida << j.dump() << '\n';
@@ -399,25 +604,20 @@ int EjecutaComparacion(const ArgumentosSim& a, std::ostream& salida, std::ostrea
                           i.ciclos, i.instrucciones, Cpi(i.ciclos, i.instrucciones).c_str());
             salida << fila;
         }
-        if (coinciden) {
-            salida << "Los registros y la memoria finales coinciden en las tres.\n";
-        } else {
-            salida << "Los registros y la memoria finales no coinciden.\n";
-            if (!registros.empty()) {
-                salida << "Registros distintos:";
-                for (const auto& r : registros) {
-                    salida << ' ' << r;
+        salida << (coinciden ? "El PC, FZ y la memoria finales coinciden en las tres.\n"
+                             : "El PC, FZ y la memoria finales no coinciden.\n");
+        const auto lista = [&](const char* titulo, const auto& elementos) {
+            if (!elementos.empty()) {
+                salida << titulo;
+                for (const auto& e : elementos) {
+                    salida << ' ' << e;
                 }
                 salida << '\n';
             }
-            if (!direcciones.empty()) {
-                salida << "Direcciones distintas:";
-                for (const int d : direcciones) {
-                    salida << ' ' << d;
-                }
-                salida << '\n';
-            }
-        }
+        };
+        lista("Registros distintos:", registros);
+        lista("Direcciones distintas:", direcciones);
+        lista("Otros registros distintos (no cuentan para la comparación):", informativos);
     }
     if (!coinciden) {
         return 3;
@@ -436,7 +636,7 @@ int EjecutaVelmoSim(const std::vector<std::string>& args, std::ostream& salida, 
     const ArgumentosSim& a = *analisis.argumentos;
 
     std::optional<Microprograma> microprograma;
-    if (!CargaMicroprograma(a, microprograma, errores)) {
+    if (!a.microprograma.empty() && !CargaMicroprograma(a.microprograma, microprograma, errores)) {
         return 2;
     }
     std::optional<EstadoEsperado> esperado;
@@ -455,36 +655,42 @@ int EjecutaVelmoSim(const std::vector<std::string>& args, std::ostream& salida, 
         return EjecutaComparacion(a, salida, errores);
     }
 
-    // Trace files are written as the run goes, so a long run never holds them in memory.
-    std::ofstream csv, vcd;
-    std::vector<std::unique_ptr<EscritorTraza>> escritores;
-    std::vector<EscritorTraza*> punteros;
-    for (const auto& [ruta, flujo, esVcd] :
-         {std::tuple{a.trazaCsv, &csv, false}, std::tuple{a.vcd, &vcd, true}}) {
-        if (ruta.empty()) {
-            continue;
-        }
-        flujo->open(ruta, std::ios::binary | std::ios::trunc);
-        if (!*flujo) {
-            errores << "No se puede escribir el fichero " << ruta << '\n';
-            return 2;
-        }
-        escritores.push_back(esVcd ? std::unique_ptr<EscritorTraza>(std::make_unique<TrazaVcd>(*flujo))
-                                   : std::make_unique<TrazaCsv>(*flujo));
-        punteros.push_back(escritores.back().get());
+    // Trace files are written as the run goes, so a long run never holds them in memory. They are created
+    // only once the simulation has opened and replace what was there only once the run is over.
+    const std::vector<std::pair<std::string, bool>> rutasTraza = {{a.trazaCsv, false}, {a.vcd, true}};
+    if (!SalidasSeparadas(a, errores)) {
+        return 2;
     }
+    std::vector<std::unique_ptr<EscrituraSegura>> ficheros;
+    std::vector<std::unique_ptr<EscritorTraza>> escritores;
+    const auto abreTrazas = [&](std::vector<EscritorTraza*>& punteros) {
+        for (const auto& [ruta, esVcd] : rutasTraza) {
+            if (ruta.empty()) {
+                continue;
+            }
+            ficheros.push_back(std::make_unique<EscrituraSegura>(ruta));
+            if (!ficheros.back()->Abrir()) {
+                errores << TextoFalloEscritura(ficheros.back()->Fallo(), ruta) << '\n';
+                return false;
+            }
+            std::ostream& flujo = ficheros.back()->Flujo();
+            escritores.push_back(esVcd ? std::unique_ptr<EscritorTraza>(std::make_unique<TrazaVcd>(flujo))
+                                       : std::make_unique<TrazaCsv>(flujo));
+            punteros.push_back(escritores.back().get());
+        }
+        return true;
+    };
 
-    const auto r = EjecutaUno(a, a.ejecutable, a.control, microprograma, errores, punteros);
+    const auto r = EjecutaUno(a, a.ejecutable, a.control, microprograma, errores, abreTrazas);
     if (!r.informe) {
         return r.codigo;
     }
-    for (std::ofstream* f : {&csv, &vcd}) {
-        if (f->is_open()) {
-            f->flush();
-            if (!*f) {
-                errores << "Error al escribir la traza\n";
-                return 2;
-            }
+    escritores.clear();
+    for (const auto& f : ficheros) {
+        if (!f->Confirmar()) {
+            errores << "Error al escribir la traza: "
+                    << TextoFalloEscritura(f->Fallo(), f->Destino().string()) << '\n';
+            return 2;
         }
     }
     (a.json ? salida << InformeJson(*r.informe) << '\n' : salida << InformeLegible(*r.informe, a.ejecutable));

@@ -1,23 +1,51 @@
 #include "EstadoEsperado.h"
 
 #include "ArgumentosSim.h"
+#include "LecturaAcotada.h"
 
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-#include <set>
-#include <sstream>
+#include <limits>
+#include <map>
 
 namespace velmo {
 namespace {
 
 using nlohmann::json;
 
-const std::set<std::string> kNumericas{
-    "version", "ciclos", "instrucciones", "estado", "fila_actual", "pc", "ir", "a", "b", "fz", "regaux"};
+// An expected state is a few hundred bytes; anything past this is not one.
+constexpr std::size_t kLimiteEsperado = 1024 * 1024;
+
+// The largest value each numeric key of the report can take (all start at 0): a value no run can reach
+// is a mistake in the file, not a difference.
+const std::map<std::string, long long> kNumericas{
+    {"version", 3},
+    {"ciclos", std::numeric_limits<std::int32_t>::max()},
+    {"instrucciones", std::numeric_limits<std::int32_t>::max()},
+    {"estado", 255},
+    {"fila_actual", kPalabrasMemoria - 1},
+    {"pc", kPalabrasMemoria - 1},
+    {"ir", 0xFFFF},
+    {"a", 0xFFFF},
+    {"b", 0xFFFF},
+    {"fz", 1},
+    {"regaux", kPalabrasMemoria - 1},
+};
 
 bool EsNatural(const json& v, long long maximo) {
+    if (v.is_number_unsigned()) {
+        return v.get<unsigned long long>() <= static_cast<unsigned long long>(maximo);
+    }
     return v.is_number_integer() && v.get<long long>() >= 0 && v.get<long long>() <= maximo;
+}
+
+bool EsNombreControl(const std::string& nombre) {
+    for (const TTipoControl c : {tnormal, toptimizado, tMicroprogramado, TVL1Modif, TMicroprogramable}) {
+        if (NombreControl(c) == nombre) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Why the expected state is not usable, or empty.
@@ -26,13 +54,17 @@ std::string Comprueba(const json& j) {
         return "debe ser un objeto JSON";
     }
     for (const auto& [clave, valor] : j.items()) {
-        if (kNumericas.count(clave) > 0) {
+        if (const auto numerica = kNumericas.find(clave); numerica != kNumericas.end()) {
             if (!valor.is_number_integer()) {
                 return "\"" + clave + "\" debe ser un número entero";
             }
+            if (!EsNatural(valor, numerica->second)) {
+                return "\"" + clave + "\" debe ir de 0 a " + std::to_string(numerica->second);
+            }
         } else if (clave == "control") {
-            if (!valor.is_string()) {
-                return "\"control\" debe ser un texto";
+            if (!valor.is_string() || !EsNombreControl(valor.get<std::string>())) {
+                return "\"control\" debe ser normal, optimizado, microprogramado, modificado o "
+                       "microprogramable";
             }
         } else if (clave == "mensajes") {
             if (!valor.is_array()) {
@@ -87,14 +119,16 @@ std::string Texto(const json& v) {
 } // namespace
 
 std::optional<EstadoEsperado> LeeEstadoEsperado(const std::string& ruta, std::string& error) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f) {
+    const auto lectura = LeeFicheroAcotado(ruta, kLimiteEsperado);
+    if (lectura.estado == EstadoLecturaAcotada::NoSePuedeAbrir) {
         error = "No se puede abrir el fichero de estado esperado " + ruta;
         return std::nullopt;
     }
-    std::ostringstream s;
-    s << f.rdbuf();
-    const json j = json::parse(s.str(), nullptr, false);
+    if (lectura.estado != EstadoLecturaAcotada::Correcto) {
+        error = TextoFalloLectura(lectura.estado, ruta, kLimiteEsperado);
+        return std::nullopt;
+    }
+    const json j = json::parse(lectura.bytes, nullptr, false);
     if (j.is_discarded()) {
         error = "El fichero de estado esperado " + ruta + " no es JSON válido";
         return std::nullopt;
@@ -104,7 +138,7 @@ std::optional<EstadoEsperado> LeeEstadoEsperado(const std::string& ruta, std::st
         error = "Estado esperado incorrecto en " + ruta + ": " + motivo;
         return std::nullopt;
     }
-    return EstadoEsperado{s.str()};
+    return EstadoEsperado{lectura.bytes};
 }
 
 std::vector<std::string> DiferenciasEstado(const EstadoEsperado& esperado, const InformeSim& informe) {

@@ -40,6 +40,11 @@ TEST(ArgumentosSim, LeeTodasLasOpciones) {
     EXPECT_EQ(a.microprograma, "m.mpr");
     EXPECT_EQ(a.opcionesAlu, (std::array<int, 4>{-1, 3, 2, 0}));
 
+    // "--" ends the options: what follows is the file, even when it starts with '-'.
+    a = Correctos({"--ciclos", "2", "--", "-p.vlx"});
+    EXPECT_EQ(a.ejecutable, "-p.vlx");
+    EXPECT_EQ(a.cantidad, 2);
+
     a = Correctos({"p.vlx", "--hasta-breakpoint", "7,0,127"});
     EXPECT_EQ(a.modo, ModoEjecucion::HastaBreakpoint);
     EXPECT_EQ(a.breakpoints, (std::vector<int>{7, 0, 127}));
@@ -50,6 +55,7 @@ TEST(ArgumentosSim, LosErroresTerminanConCodigo2YUnMensajeEnEspanol) {
         {},
         {"--json"},
         {"p.vlx", "otro.vlx"},
+        {"--", "p.vlx", "--ciclos", "2"},
         {"p.vlx", "--desconocida"},
         {"p.vlx", "--control", "rapido"},
         {"p.vlx", "--control"},
