@@ -350,6 +350,34 @@ TEST(Lote, EveryProgramOfAFolderGivesOneJsonLine) {
     EXPECT_EQ(Ejecuta({"x.vlx", "--lote", dir}).codigo, 2);
 }
 
+TEST(Lote, AFolderWithoutProgramsAnUnreadableSourceAndTheTemporaryFolderAreReported) {
+    CarpetaTemporal carpeta;
+    const auto dir = carpeta.Ruta("");
+    Escribe(carpeta.Ruta("notas.txt"), "no es un programa");
+    auto r = Ejecuta({"--lote", dir});
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_TRUE(r.salida.empty());
+    EXPECT_NE(r.errores.find("no tiene ningún fichero"), std::string::npos) << r.errores;
+
+    Escribe(carpeta.Ruta("a_grande.asm"), ".ver 1\n");
+    std::filesystem::resize_file(carpeta.Ruta("a_grande.asm"), 17 * 1024 * 1024);
+    Escribe(carpeta.Ruta("b_bien.asm"), ".ver 1\n.data 10\ndw x 3\n.code\n\tadd x, x\n");
+    r = Ejecuta({"--lote", dir, "--instrucciones", "1", "--traza"});
+    const auto lineas = Lineas(r.salida);
+    ASSERT_EQ(lineas.size(), 2u) << r.salida << r.errores;
+    const auto grande = nlohmann::json::parse(lineas[0]);
+    EXPECT_EQ(grande["montaje"], "error");
+    EXPECT_EQ(grande["codigo"], 2);
+    EXPECT_NE(grande["errores"].get<std::string>().find("demasiado grande"), std::string::npos) << lineas[0];
+    // The trace names the program it runs: the source, never the folder it was assembled in.
+    const auto bien = nlohmann::json::parse(lineas[1]);
+    EXPECT_EQ(bien["codigo"], 0);
+    EXPECT_EQ(bien["informe"]["memoria"][10], 6);
+    EXPECT_EQ(lineas[1].find("velmo-lote-"), std::string::npos) << lineas[1];
+    EXPECT_NE(bien["errores"].get<std::string>().find("b_bien.asm"), std::string::npos) << lineas[1];
+    EXPECT_EQ(r.codigo, 2);
+}
+
 TEST(Comparar, TheThreeControlUnitsRunTheSameInstructions) {
     CarpetaTemporal carpeta;
     const auto vlx = carpeta.Ruta("add.vlx");

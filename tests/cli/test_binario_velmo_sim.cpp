@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #ifndef _WIN32
@@ -59,6 +60,28 @@ TEST(BinarioVelmoSim, EscribeElInformeYTodaLaTrazaYDevuelveElCodigo) {
 
     EXPECT_EQ(Ejecuta("--ciclos", out, err), 2);
 }
+
+#ifndef _WIN32
+TEST(BinarioVelmoSim, UnLoteInterrumpidoNoDejaSuCarpetaTemporal) {
+    pruebas::CarpetaTemporal carpeta;
+    const auto lote = carpeta.Ruta("lote");
+    const auto temporales = carpeta.Ruta("tmp");
+    std::filesystem::create_directory(lote);
+    std::filesystem::create_directory(temporales);
+    // A program that never ends: the batch is still running when the signal comes.
+    std::ofstream(lote + "/sin_fin.asm")
+        << ".ver 1\n.data 10\ndw uno 1\n.code\nfin:\tcmp uno, uno\n\tbeq fin\n";
+    for (const char* senal : {"INT", "TERM"}) {
+        const std::string orden = std::string("TMPDIR='") + temporales + "' timeout -s " + senal +
+                                  " 1 \"" VELMO_SIM "\" --lote '" + lote +
+                                  "' --instrucciones 2000000000 > /dev/null 2>&1";
+        const int estado = std::system(orden.c_str());
+        ASSERT_TRUE(WIFEXITED(estado));
+        EXPECT_EQ(WEXITSTATUS(estado), 124) << senal; // timeout had to stop it
+        EXPECT_TRUE(std::filesystem::is_empty(temporales)) << senal;
+    }
+}
+#endif
 
 } // namespace
 } // namespace velmo

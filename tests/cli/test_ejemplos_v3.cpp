@@ -70,6 +70,28 @@ TEST_P(EjemplosV3, SuMicroprogramaEsElDeLaTablaDeLaFuente) {
     }
 }
 
+// The examples folder as a batch: each version-3 source runs under the .mpr beside it.
+TEST_P(EjemplosV3, SuCarpetaComoLoteUsaSuMicroprograma) {
+    const Ejemplo& e = GetParam();
+    std::ostringstream salida, errores;
+    EXPECT_EQ(EjecutaVelmoSim({"--lote", kEjemplos, "--instrucciones", "300"}, salida, errores), 0)
+        << salida.str() << errores.str();
+    std::istringstream lineas(salida.str());
+    bool visto = false;
+    for (std::string linea; std::getline(lineas, linea);) {
+        const auto j = nlohmann::json::parse(linea);
+        if (j["fichero"] != e.nombre + ".asm") {
+            continue;
+        }
+        visto = true;
+        EXPECT_EQ(j["informe"]["instrucciones"], 300) << linea;
+        for (const auto& [direccion, valor] : e.memoriaFinal) {
+            EXPECT_EQ(j["informe"]["memoria"][static_cast<std::size_t>(direccion)], valor) << direccion;
+        }
+    }
+    EXPECT_TRUE(visto) << salida.str();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ejemplos, EjemplosV3,
     ::testing::Values(Ejemplo{"multiplicacion_v3", {{50, 7}, {51, 6}, {52, 42}, {53, 6}}},
