@@ -15,21 +15,17 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <random>
 #include <sstream>
 
-#ifndef _WIN32
 #include <signal.h>
 #include <unistd.h>
-#endif
 
 namespace velmo {
 namespace {
@@ -302,68 +298,52 @@ public:
         }
         std::error_code ec;
         std::filesystem::remove_all(ruta_, ec);
-#ifndef _WIN32
         sigaction(SIGINT, &antesInt_, nullptr);
         sigaction(SIGTERM, &antesTerm_, nullptr);
         rutaSenal_[0] = '\0';
-#endif
     }
 
+    /// A new folder only this process can enter, under the system's temporary folder.
     bool Crea() {
-        namespace fs = std::filesystem;
         std::error_code ec;
-        std::random_device azar;
-        fs::path ruta;
-        do {
-            ruta = fs::temp_directory_path(ec) / ("velmo-lote-" + std::to_string(azar()));
-        } while (!ec && !fs::create_directory(ruta, ec) && !ec);
-        if (ec || ruta.string().size() >= kLargoRutaSenal) {
-            fs::remove(ruta, ec);
+        const auto base = std::filesystem::temp_directory_path(ec);
+        std::string ruta = (base / "velmo-lote-XXXXXX").string();
+        if (ec || ruta.size() >= sizeof rutaSenal_ || mkdtemp(ruta.data()) == nullptr) {
             return false;
         }
         ruta_ = ruta;
-#ifndef _WIN32
-        ruta.string().copy(rutaSenal_, kLargoRutaSenal - 1);
-        rutaSenal_[ruta.string().size()] = '\0';
+        ruta.copy(rutaSenal_, ruta.size());
+        rutaSenal_[ruta.size()] = '\0';
         struct sigaction accion {};
         accion.sa_handler = &CarpetaLote::AlTerminar;
         sigemptyset(&accion.sa_mask);
         accion.sa_flags = SA_RESETHAND;
         sigaction(SIGINT, &accion, &antesInt_);
         sigaction(SIGTERM, &accion, &antesTerm_);
-#endif
         return true;
     }
 
-    const std::filesystem::path& Ruta() const {
-        return ruta_;
-    }
+    const std::filesystem::path& Ruta() const { return ruta_; }
 
     /// While held, an interruption waits until the folder is empty again.
-    void RetieneSenales(bool retener) {
-#ifndef _WIN32
+    static void RetieneSenales(bool retener) {
         sigset_t senales;
         sigemptyset(&senales);
         sigaddset(&senales, SIGINT);
         sigaddset(&senales, SIGTERM);
         sigprocmask(retener ? SIG_BLOCK : SIG_UNBLOCK, &senales, nullptr);
-#else
-        (void)retener;
-#endif
     }
 
 private:
-    static constexpr std::size_t kLargoRutaSenal = 4096;
-#ifndef _WIN32
     static void AlTerminar(int senal) {
         rmdir(rutaSenal_);
-        // The default action, now restored, ends the process once the handler returns.
+        // The default action, restored on entry, ends the process once the handler returns.
         raise(senal);
     }
-    static inline char rutaSenal_[kLargoRutaSenal] = {};
+
+    static inline char rutaSenal_[4096] = {};
     struct sigaction antesInt_ {};
     struct sigaction antesTerm_ {};
-#endif
     std::filesystem::path ruta_;
 };
 
