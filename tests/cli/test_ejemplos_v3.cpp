@@ -3,7 +3,8 @@
 
 #include "EjecutaSim.h"
 #include "FicheroMicroprograma.h"
-#include "ProgramasPrueba.h"
+#include "CarpetaTemporal.h"
+#include "ProgramaPrueba.h"
 #include "TablaMicroprograma.h"
 
 #include <gtest/gtest.h>
