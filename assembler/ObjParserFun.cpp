@@ -2,7 +2,6 @@
 
 #include "Listado.h"
 
-
 namespace velmo {
 namespace {
 

@@ -19,7 +19,8 @@ struct FilaMemoriaFoto {
     /// The memory view's four text columns: address, description, value in binary, instruction.
     std::array<std::string, 4> textos;
     bool breakpoint = false;
-    /// The gutter picture (TMemoriaVLM::ImagenGutter): 0 none, 1 current, 2 current with breakpoint, 3 breakpoint.
+    /// The gutter picture (TMemoriaVLM::ImagenGutter): 0 none, 1 current, 2 current with breakpoint, 3
+    /// breakpoint.
     int imagen = 0;
 
     bool operator==(const FilaMemoriaFoto&) const = default;
@@ -62,9 +63,9 @@ struct FotoEstado {
 
     std::vector<FilaMemoriaFoto> memoria; // 128 rows
     std::vector<EntradaTablaFoto> registros, senalesMemoria, senalesControl;
-    std::vector<SenalFoto> senales;         // the 23 datapath signals
-    std::array<bool, 5> cablesControl{};    // the control-unit diagram's five lines, active or not
-    std::vector<std::string> captions;      // window captions: datapath, control unit
+    std::vector<SenalFoto> senales;      // the 23 datapath signals
+    std::array<bool, 5> cablesControl{}; // the control-unit diagram's five lines, active or not
+    std::vector<std::string> captions;   // window captions: datapath, control unit
 
     /// Text of every information, warning or error box raised since the last step began (or since
     /// the opening), in order; questions excluded. Filled by the session that keeps them.

@@ -84,7 +84,8 @@ Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64
                                                              sim.FrameUnidadDeControl().VectorMicroInst());
     try {
         // From the bytes the live simulation was opened with: the file may have changed or vanished since.
-        sombra_ = std::make_unique<TSimuladorVelmo>(*anfitrionSombra_, sim.NomFichVelmo(), sim.BytesEjecutable());
+        sombra_ =
+            std::make_unique<TSimuladorVelmo>(*anfitrionSombra_, sim.NomFichVelmo(), sim.BytesEjecutable());
     } catch (const std::exception&) {
         // Its opening cycle fails now: only the moments held as snapshots can be reached.
         sombra_.reset();

@@ -71,9 +71,9 @@ void SesionSimulacion::Reinicia() {
     }
 }
 
-ResultadoEjecucion SesionSimulacion::Paso(
-    ResultadoEjecucion (TSimuladorVelmo::*orden)(std::int64_t, const OpcionesEjecucion&), std::int64_t n,
-    const OpcionesEjecucion& opciones) {
+ResultadoEjecucion
+SesionSimulacion::Paso(ResultadoEjecucion (TSimuladorVelmo::*orden)(std::int64_t, const OpcionesEjecucion&),
+                       std::int64_t n, const OpcionesEjecucion& opciones) {
     anfitrion_->mensajes.clear();
     return (motor_.get()->*orden)(n, opciones);
 }

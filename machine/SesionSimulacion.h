@@ -48,7 +48,9 @@ public:
     // ---- commands
     ResultadoEjecucion Ciclo(const OpcionesEjecucion& opciones = {}) { return Ciclos(1, opciones); }
     ResultadoEjecucion Ciclos(std::int64_t n, const OpcionesEjecucion& opciones = {});
-    ResultadoEjecucion Instruccion(const OpcionesEjecucion& opciones = {}) { return Instrucciones(1, opciones); }
+    ResultadoEjecucion Instruccion(const OpcionesEjecucion& opciones = {}) {
+        return Instrucciones(1, opciones);
+    }
     ResultadoEjecucion Instrucciones(std::int64_t n, const OpcionesEjecucion& opciones = {});
     ResultadoEjecucion HastaBreakpoint(const OpcionesEjecucion& opciones = {});
     /// NadaQueDeshacer when nothing older is held; otherwise the cycles and instructions undone.
@@ -67,7 +69,8 @@ public:
 private:
     class AnfitrionSesion;
     std::unique_ptr<TSimuladorVelmo> Abre();
-    ResultadoEjecucion Paso(ResultadoEjecucion (TSimuladorVelmo::*orden)(std::int64_t, const OpcionesEjecucion&),
+    ResultadoEjecucion Paso(ResultadoEjecucion (TSimuladorVelmo::*orden)(std::int64_t,
+                                                                         const OpcionesEjecucion&),
                             std::int64_t n, const OpcionesEjecucion& opciones);
     ResultadoEjecucion Atras(bool instruccion);
 

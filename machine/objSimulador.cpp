@@ -19,9 +19,10 @@ TSimulador::TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, s
 
 TSimulador::TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes,
                        bool leeFichero)
-    : anfitrion_(anfitrion), nomFichVelmo_(nombre), bytesEjecutable_(std::move(bytes)), frameEstado_(std::make_unique<TEstadoDeEjecucion>()),
-      frameUP_(std::make_unique<TOrganizacion>()), frameUnidadDeControl_(std::make_unique<TFrameControl>()),
-      frameRegistros_(std::make_unique<TRegRdD>()), frameMemoria_(std::make_unique<TMemoriaVLM>(&anfitrion)),
+    : anfitrion_(anfitrion), nomFichVelmo_(nombre), bytesEjecutable_(std::move(bytes)),
+      frameEstado_(std::make_unique<TEstadoDeEjecucion>()), frameUP_(std::make_unique<TOrganizacion>()),
+      frameUnidadDeControl_(std::make_unique<TFrameControl>()), frameRegistros_(std::make_unique<TRegRdD>()),
+      frameMemoria_(std::make_unique<TMemoriaVLM>(&anfitrion)),
       frameCablesMEm_(std::make_unique<TCablesMem>()), frameCablesCtrl_(std::make_unique<TCablesCtrl>()) {
     for (int i = 0; i < kPalabrasMemoria; ++i) {
         vectorReginst_[static_cast<std::size_t>(i)] = PalabraLibre(i);

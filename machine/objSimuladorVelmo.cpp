@@ -574,7 +574,8 @@ ResultadoEjecucion TSimuladorVelmo::EjecutaInstrucciones(std::int64_t n, const O
                 return fin;
             }
             ++hechas;
-            if (hechas % kPreguntaCada == 0 && hechas < n && !anfitrion_.PreguntaSiNo(kPreguntaSeguir, kTitulo)) {
+            if (hechas % kPreguntaCada == 0 && hechas < n &&
+                !anfitrion_.PreguntaSiNo(kPreguntaSeguir, kTitulo)) {
                 return FinEjecucion::DetenidaPorUsuario;
             }
         }

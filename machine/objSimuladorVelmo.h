@@ -105,7 +105,8 @@ private:
         ResultadoEjecucion resultado;
         bool limiteTrasCiclo = false;
     };
-    template <class F> ResultadoEjecucion Corre(const OpcionesEjecucion& opciones, bool limiteTrasCiclo, F&& f);
+    template <class F>
+    ResultadoEjecucion Corre(const OpcionesEjecucion& opciones, bool limiteTrasCiclo, F&& f);
     FinEjecucion CicloDeCorrida();
     FinEjecucion InstruccionDeCorrida();
     FinEjecucion HastaBreakpointDeCorrida();

@@ -1,7 +1,7 @@
 #include "EjecutaSim.h"
 
-#include "FicheroMicroprograma.h"
 #include "CarpetaTemporal.h"
+#include "FicheroMicroprograma.h"
 #include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>

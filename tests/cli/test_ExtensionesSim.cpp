@@ -1,8 +1,8 @@
 // velmo-sim's extensions: recorded traces (CSV and VCD), expected-state checks, the cycle bound, batches
 // of a folder and the three control units side by side.
 
-#include "EjecutaSim.h"
 #include "CarpetaTemporal.h"
+#include "EjecutaSim.h"
 #include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>

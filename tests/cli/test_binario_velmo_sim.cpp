@@ -1,7 +1,7 @@
 // The built program itself: exit status, and that everything written reaches stdout and stderr.
 
-#include "EjecutaSim.h"
 #include "CarpetaTemporal.h"
+#include "EjecutaSim.h"
 #include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>

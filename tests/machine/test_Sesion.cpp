@@ -111,7 +111,8 @@ TEST(Sesion, RunsEndAsAskedAndSayWhy) {
                            }});
     EXPECT_EQ(r.fin, FinEjecucion::SinBreakpoints);
     EXPECT_EQ(s.Mensajes(),
-              std::vector<std::string>{"No hay breakpoints definidos. Haga clic en la instruccion en la que quiere parar"});
+              std::vector<std::string>{
+                  "No hay breakpoints definidos. Haga clic en la instruccion en la que quiere parar"});
     s.Motor().FrameMemoria().TablaMemoriaSelectCell(1, 2);
     r = s.Ciclos(100, {-1, [&](const ResultadoEjecucion& hasta) {
                            vistos = hasta.ciclos;
