@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace velmo {
@@ -40,18 +41,39 @@ ImagenMemoria ImagenLibre() {
     return imagen;
 }
 
-LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta) {
-    LecturaEjecutable lectura;
-    // A folder opens as a stream on some systems and then reads as an empty, "incorrect" file.
+bool LeeBytesFichero(const std::string& ruta, std::string& bytes) {
+    // A folder opens as a stream on some systems and then reads as an empty file.
     std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(ruta, ec)) {
-        in.open(ruta, std::ios::binary);
+    if (std::filesystem::is_directory(ruta, ec)) {
+        return false;
     }
+    std::ifstream in(ruta, std::ios::binary);
     if (!in.is_open() || !in) {
+        return false;
+    }
+    std::ostringstream contenido;
+    contenido << in.rdbuf();
+    // An empty file leaves the copy failed without being unreadable.
+    if (in.bad()) {
+        return false;
+    }
+    bytes = std::move(contenido).str();
+    return true;
+}
+
+LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta) {
+    std::string bytes;
+    if (!LeeBytesFichero(ruta, bytes)) {
+        LecturaEjecutable lectura;
         lectura.estado = EstadoLectura::NoSePuedeAbrir;
         return lectura;
     }
+    return LeeEjecutable(bytes);
+}
+
+LecturaEjecutable LeeEjecutable(std::string_view bytes) {
+    LecturaEjecutable lectura;
+    std::istringstream in{std::string(bytes)};
     if (!LeeRegInst(in, lectura.cabecera)) {
         lectura.estado = EstadoLectura::CabeceraIncorrecta;
         return lectura;
@@ -80,18 +102,25 @@ TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string&
     return cabecera;
 }
 
+std::string BytesEjecutable(const TregInst& cabecera, const ImagenMemoria& palabras) {
+    std::ostringstream out;
+    EscribeRegInst(out, cabecera);
+    for (const auto& palabra : palabras) {
+        EscribeRegInst(out, palabra);
+    }
+    return std::move(out).str();
+}
+
 bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
                              const ImagenMemoria& palabras) {
+    const std::string bytes = BytesEjecutable(cabecera, palabras);
     std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
     if (!out) {
         return false;
     }
-    bool ok = EscribeRegInst(out, cabecera);
-    for (const auto& palabra : palabras) {
-        ok = ok && EscribeRegInst(out, palabra);
-    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    return ok && !out.fail();
+    return !out.fail();
 }
 
 } // namespace velmo

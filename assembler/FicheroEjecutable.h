@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace velmo {
 
@@ -45,8 +46,17 @@ struct LecturaEjecutable {
 /// the file's contents; what was found is in the result.
 LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta);
 
+/// The same reading over the bytes of an executable held in memory (never NoSePuedeAbrir).
+LecturaEjecutable LeeEjecutable(std::string_view bytes);
+
+/// The whole contents of the file at `ruta`; false when it cannot be opened or read (a folder cannot).
+bool LeeBytesFichero(const std::string& ruta, std::string& bytes);
+
 /// The header record of a finished executable: the version name and the listing's name (cut to 20).
 TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string& nombreListado);
+
+/// The bytes of a whole executable (header and the 128 words), exactly as the file holds them.
+std::string BytesEjecutable(const TregInst& cabecera, const ImagenMemoria& palabras);
 
 /// Writes a whole executable (header and the 128 words); false when the file could not be written.
 bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,

@@ -19,17 +19,37 @@ std::string ConLineaFinal(const std::string& texto) {
     return texto + (finWindows ? "\r\n" : "\n");
 }
 
-ResultadoMontaje Montar(const std::string& textoFuente, const std::string& rutaEjecutable,
-                        Anfitrion& anfitrion) {
+namespace {
+
+ResultadoMontaje Monta(const std::string& textoFuente, const std::string& nombre, SalidaMontaje& salida,
+                       Anfitrion& anfitrion) {
     TEscaner escaner;
     escaner.Reinicia(textoFuente);
     TParser parser(escaner, anfitrion);
-    parser.parse(rutaEjecutable);
+    parser.parse(nombre, salida);
     ResultadoMontaje resultado;
     resultado.correcto = parser.Correcto();
-    resultado.mensajes = parser.Mensajes();
+    resultado.registros = parser.Mensajes();
+    resultado.mensajes = TextosMensajes(resultado.registros);
     resultado.lineaPrimerError = parser.LineaPrimerError();
     return resultado;
+}
+
+} // namespace
+
+ResultadoMontaje Montar(const std::string& textoFuente, const std::string& rutaEjecutable,
+                        Anfitrion& anfitrion) {
+    SalidaFichero salida(rutaEjecutable);
+    return Monta(textoFuente, rutaEjecutable, salida, anfitrion);
+}
+
+MontajeEnMemoria MontarEnMemoria(const std::string& textoFuente, const std::string& nombreEjecutable,
+                                 Anfitrion& anfitrion) {
+    SalidaMemoria salida;
+    MontajeEnMemoria m{Monta(textoFuente, nombreEjecutable, salida, anfitrion), {}, {}};
+    m.ejecutable = salida.Ejecutable();
+    m.listado = salida.Listado();
+    return m;
 }
 
 } // namespace velmo

@@ -3,6 +3,7 @@
 // out, and the message list to show.
 
 #include "Anfitrion.h"
+#include "MensajeMontaje.h"
 
 #include <string>
 #include <vector>
@@ -10,9 +11,16 @@
 namespace velmo {
 
 struct ResultadoMontaje {
-    bool correcto = false;             // the executable was written
-    std::vector<std::string> mensajes; // the message list, in order
-    int lineaPrimerError = -1;         // line to mark in the editor, -1 when none
+    bool correcto = false;                 // the executable was written
+    std::vector<std::string> mensajes;     // the message list, in order: the texts of `registros`
+    int lineaPrimerError = -1;             // line to mark in the editor, -1 when none
+    std::vector<MensajeMontaje> registros; // the message list as records
+};
+
+/// An assembly that touched no file: what the files would hold, byte for byte.
+struct MontajeEnMemoria : ResultadoMontaje {
+    std::string ejecutable; // empty unless `correcto`
+    std::string listado;    // made whenever the second pass ended, as the file assembly leaves it
 };
 
 /// The text with one empty line appended when it has at least one line and its last line, blanks
@@ -23,5 +31,10 @@ std::string ConLineaFinal(const std::string& texto);
 /// go to `anfitrion`.
 ResultadoMontaje Montar(const std::string& textoFuente, const std::string& rutaEjecutable,
                         Anfitrion& anfitrion);
+
+/// The same assembly in memory; `nombreEjecutable` is the name the messages and the executable's header
+/// give (as if it were written there).
+MontajeEnMemoria MontarEnMemoria(const std::string& textoFuente, const std::string& nombreEjecutable,
+                                 Anfitrion& anfitrion);
 
 } // namespace velmo

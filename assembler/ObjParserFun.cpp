@@ -2,9 +2,6 @@
 
 #include "Listado.h"
 
-#include <cstdio>
-#include <filesystem>
-
 namespace velmo {
 namespace {
 
@@ -58,8 +55,9 @@ TObjParserFun::TObjParserFun(Anfitrion& anfitrionMontaje) : anfitrion(anfitrionM
 TObjParserFun::~TObjParserFun() = default;
 
 void TObjParserFun::InsertarError(int linea, bool warning) {
-    ListaErr.push_back((warning ? "Warning: en la línea --> " : "Error semántico: en la línea --> ") +
-                       std::to_string(linea));
+    ListaErr.push_back({warning ? ClaseMensaje::Aviso : ClaseMensaje::Error, linea,
+                        (warning ? "Warning: en la línea --> " : "Error semántico: en la línea --> ") +
+                            std::to_string(linea)});
     if (lineaPrimerError == -1) {
         lineaPrimerError = linea;
     }
@@ -126,13 +124,13 @@ int TObjParserFun::TraduceEtiq(const std::string& nombre, int linea) {
     if (Simboloaux == nullptr) {
         if (EnPasada(2)) {
             InsertarError(linea + 1, false);
-            ListaErr.push_back("> Etiqueta indefinida");
+            AnadeDetalle("> Etiqueta indefinida");
         }
         return -1;
     }
     if (Simboloaux->prFlags() == kSimboloVariable && EnPasada(2)) {
         InsertarError(linea + 1, true);
-        ListaErr.push_back("> Destino de salto en zona de datos");
+        AnadeDetalle("> Destino de salto en zona de datos");
     }
     return direccion;
 }
@@ -142,13 +140,13 @@ int TObjParserFun::TraduceVariable(const std::string& nombre, int linea) {
     if (Simboloaux == nullptr) {
         if (EnPasada(2)) {
             InsertarError(linea, false);
-            ListaErr.push_back("> Identificador '" + nombre + "' no declarado");
+            AnadeDetalle("> Identificador '" + nombre + "' no declarado");
         }
         return -1;
     }
     if (Simboloaux->prFlags() == kSimboloEtiqueta && EnPasada(2)) {
         InsertarError(linea, true);
-        ListaErr.push_back("> El operador es una etiqueta (zona de código)");
+        AnadeDetalle("> El operador es una etiqueta (zona de código)");
     }
     return direccion;
 }
@@ -229,23 +227,21 @@ bool TObjParserFun::DentroDeMemoria(int direccion) {
     if (!codigoFueraDeMemoria) {
         codigoFueraDeMemoria = true;
         InsertarError(lineaActual, false);
-        ListaErr.push_back(kSinEspacioCodigo);
+        AnadeDetalle(kSinEspacioCodigo);
     }
     return false;
 }
 
-void TObjParserFun::CreafichInst(const std::string& nombre) {
-    nombreFichinst = nombre;
-    Fichinst.open(nombre, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!Fichinst) {
-        throw ErrorFicheroMontaje("Error: no se puede crear el fichero " + nombre);
-    }
-    fichinstCreado = true;
+void TObjParserFun::CreafichInst(SalidaMontaje& salida) {
+    Fichinst = &salida;
+    salida.Crea();
+    registros.clear();
     VectorReginst = ImagenLibre();
 }
 
 void TObjParserFun::Escribe(const TregInst& reg) {
-    if (EscribeRegInst(Fichinst, reg) && Fichinst.flush()) {
+    registros.push_back(reg);
+    if (Fichinst->AnadeRegistro(reg)) {
         return;
     }
     // Several failing records would pile up identical boxes: one box, and the assembly fails at its end.
@@ -253,7 +249,6 @@ void TObjParserFun::Escribe(const TregInst& reg) {
         falloEscritura = true;
         anfitrion.MuestraMensaje("Error al acceder al fichero", kTituloMontador, IconoMensaje::Error);
     }
-    Fichinst.clear();
 }
 
 void TObjParserFun::EscribeInstruccion(const std::string& cop, int direccion, int op1, int op2) {
@@ -262,7 +257,7 @@ void TObjParserFun::EscribeInstruccion(const std::string& cop, int direccion, in
         return;
     }
     if (direccion >= InicioDatos + 1 && !warningSolapamiento) {
-        ListaErr.push_back(kSolapamiento);
+        ListaErr.push_back({ClaseMensaje::Aviso, -1, kSolapamiento});
         warningSolapamiento = true;
     }
     const int opcode = Opcode(cop);
@@ -297,23 +292,7 @@ void TObjParserFun::EscribeInstruccion(const std::string& cop, int direccion, in
 }
 
 void TObjParserFun::LeeEjecutable(const std::string& nombreListado) {
-    Fichinst.close();
-    std::vector<TregInst> registros;
-    {
-        std::ifstream intermedio(nombreFichinst, std::ios::binary);
-        if (!intermedio) {
-            throw ErrorFicheroMontaje("Error: no se puede leer el fichero " + nombreFichinst);
-        }
-        TregInst reg;
-        while (LeeRegInst(intermedio, reg)) {
-            registros.push_back(reg);
-        }
-    }
-    std::ofstream listado(nombreListado, std::ios::binary | std::ios::trunc);
-    if (!listado) {
-        throw ErrorFicheroMontaje("Error: no se puede crear el fichero " + nombreListado);
-    }
-    listado << CabeceraListado();
+    std::string listado = CabeceraListado();
     for (const auto& reg : registros) {
         if (EsDireccion(reg.direccion)) {
             // The word keeps the name or label text placed in pass 1.
@@ -324,30 +303,17 @@ void TObjParserFun::LeeEjecutable(const std::string& nombreListado) {
             palabra.destino = reg.destino;
             palabra.Valor = reg.Valor;
         }
-        listado << RegistroListado(reg);
+        listado += RegistroListado(reg);
     }
-    listado << SeparadorListado();
-    if (!GuardaFicheroEjecutable(nombreFichinst, CabeceraEjecutable(Version, nombreListado), VectorReginst)) {
-        throw ErrorFicheroMontaje("Error: no se puede escribir el fichero " + nombreFichinst);
-    }
+    listado += SeparadorListado();
     for (const auto& palabra : VectorReginst) {
-        listado << RegistroListado(palabra);
+        listado += RegistroListado(palabra);
     }
-    listado.close();
-    if (listado.fail()) {
-        throw ErrorFicheroMontaje("Error: no se puede escribir el fichero " + nombreListado);
-    }
+    Fichinst->Termina(listado, BytesEjecutable(CabeceraEjecutable(Version, nombreListado), VectorReginst));
 }
 
-bool TObjParserFun::BorraFichinst(const std::string& nombre) {
-    if (Fichinst.is_open()) {
-        Fichinst.close();
-    }
-    if (!fichinstCreado) {
-        return false;
-    }
-    std::error_code error;
-    return std::filesystem::remove(nombre, error) && !error;
+bool TObjParserFun::BorraFichinst() {
+    return Fichinst != nullptr && Fichinst->Descarta();
 }
 
 } // namespace velmo

@@ -5,24 +5,17 @@
 
 #include "Anfitrion.h"
 #include "FicheroEjecutable.h"
+#include "MensajeMontaje.h"
 #include "RegInst.h"
+#include "SalidaMontaje.h"
 #include "TablaSimbolos.h"
 
 #include <array>
-#include <fstream>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace velmo {
-
-/// The output file could not be created, reopened or rewritten; the assembly ends. what() is the Spanish
-/// line for the message list.
-class ErrorFicheroMontaje : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class TObjParserFun {
 public:
@@ -38,7 +31,9 @@ public:
 
     /// Adds the heading line of an error or warning at `linea`; the first one gives the first error line.
     void InsertarError(int linea, bool warning);
-    std::vector<std::string>& DevuelveErrores() { return ListaErr; }
+    /// The semantic errors and warnings so far; a line added here explains the heading before it.
+    std::vector<MensajeMontaje>& DevuelveErrores() { return ListaErr; }
+    void AnadeDetalle(const std::string& texto) { ListaErr.push_back({ClaseMensaje::Detalle, -1, texto}); }
     int prLineaPrimerError() const { return lineaPrimerError; }
 
     void SetInicioDatos(int n) { InicioDatos = n; }
@@ -72,12 +67,14 @@ public:
     /// True once appending a record to the output file failed.
     bool prFalloEscritura() const { return falloEscritura; }
 
-    void CreafichInst(const std::string& nombre);
+    /// The records of pass 2 go to `salida` from now on. Throws ErrorFicheroMontaje.
+    void CreafichInst(SalidaMontaje& salida);
     void EscribeInstruccion(const std::string& cop, int direccion, int op1, int op2);
+    /// Places the records written into the memory image and hands the listing and the executable (whose
+    /// header names `nombreListado`) to the output. Throws ErrorFicheroMontaje.
     void LeeEjecutable(const std::string& nombreListado);
-    /// Closes the output file and deletes it; true when the file is gone. Whatever stands at the path
-    /// when this assembly could not create its file there (a folder, someone else's file) is left alone.
-    bool BorraFichinst(const std::string& nombre);
+    /// No executable of this assembly remains; true when one it made is gone.
+    bool BorraFichinst();
 
     const ImagenMemoria& prVectorReginst() const { return VectorReginst; }
     const TTablaSimbolos& prTablaSimbolos() const { return *TablaSimbolos; }
@@ -88,14 +85,13 @@ private:
     bool DentroDeMemoria(int direccion);
 
     Anfitrion& anfitrion;
-    std::vector<std::string> ListaErr;
+    std::vector<MensajeMontaje> ListaErr;
     std::unique_ptr<TTablaSimbolos> TablaSimbolos;
     TSimbolo* Simboloaux = nullptr;
     int Pasada_ = 1;
     TregInst RegInst;
-    std::fstream Fichinst;
-    std::string nombreFichinst;
-    bool fichinstCreado = false;
+    SalidaMontaje* Fichinst = nullptr;
+    std::vector<TregInst> registros; // as pass 2 wrote them, in order
     std::string Version;
     std::array<int, 4> VectorNumOps{-1, -1, -1, -1};
     ImagenMemoria VectorReginst = ImagenLibre();

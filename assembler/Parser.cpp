@@ -19,9 +19,9 @@ const std::string& ContextoParser::Texto(const ValorGramatica& v) const {
 
 void ContextoParser::InformeSintaxis(const std::string& mensaje) {
     const int linea = contadorLineas + 1;
-    mensajes.push_back(mensaje + ": en línea --> " + std::to_string(linea));
-    mensajes.push_back("> " + escaner.LineaActual());
-    mensajes.push_back("> " + std::string(escaner.ColumnaActual(), ' ') + "^");
+    mensajes.push_back({ClaseMensaje::Error, linea, mensaje + ": en línea --> " + std::to_string(linea)});
+    mensajes.push_back({ClaseMensaje::Detalle, -1, "> " + escaner.LineaActual()});
+    mensajes.push_back({ClaseMensaje::Detalle, -1, "> " + std::string(escaner.ColumnaActual(), ' ') + "^"});
     if (lineaPrimerError == -1) {
         lineaPrimerError = linea;
     }
@@ -30,13 +30,13 @@ void ContextoParser::InformeSintaxis(const std::string& mensaje) {
 void ContextoParser::ErrorSemantico(int linea, const std::string& mensaje) {
     errorSemantico = true;
     fun.InsertarError(linea, false);
-    fun.DevuelveErrores().push_back(mensaje);
+    fun.AnadeDetalle(mensaje);
 }
 
 TParser::TParser(TEscaner& escanerFuente, Anfitrion& anfitrionMontaje)
     : escaner(escanerFuente), anfitrion(anfitrionMontaje) {}
 
-void TParser::parse(const std::string& rutaSalida) {
+void TParser::parse(const std::string& rutaSalida, SalidaMontaje& salida) {
     lineaPrimerError = -1;
     correcto = false;
     TObjParserFun fun(anfitrion);
@@ -55,7 +55,7 @@ void TParser::parse(const std::string& rutaSalida) {
     bool terminado = false;
     std::string errorFichero;
     try {
-        fun.CreafichInst(rutaSalida);
+        fun.CreafichInst(salida);
         const int resultado1 = pasada(1);
         if (resultado1 == 0 && !ctx.errorSintactico && ctx.erroresSintaxis == 0) {
             const int resultado2 = pasada(2);
@@ -73,7 +73,7 @@ void TParser::parse(const std::string& rutaSalida) {
         }
     } catch (const ErrorLexLib& e) {
         // A scanner limit ends the assembly at once.
-        mensajes.emplace_back(e.what());
+        mensajes.push_back({ClaseMensaje::Error, -1, e.what()});
         if (ctx.lineaPrimerError == -1) {
             ctx.lineaPrimerError = ctx.contadorLineas + 1;
         }
@@ -84,10 +84,10 @@ void TParser::parse(const std::string& rutaSalida) {
     escaner.SetInformeError(nullptr);
 
     if (ctx.errorSemantico) {
-        mensajes.emplace_back("Errores de compilación (semánticos)");
+        mensajes.push_back({ClaseMensaje::Encabezado, -1, "Errores de compilación (semánticos)"});
         const auto& errores = fun.DevuelveErrores();
         mensajes.insert(mensajes.end(), errores.begin(), errores.end());
-        if (terminado && fun.BorraFichinst(rutaSalida)) {
+        if (terminado && fun.BorraFichinst()) {
             anfitrion.MuestraMensaje("Fichero no compilado", TObjParserFun::kTituloMontador,
                                      IconoMensaje::Informacion);
         }
@@ -96,17 +96,17 @@ void TParser::parse(const std::string& rutaSalida) {
         ctx.errorSintactico = true;
     }
     if (!errorFichero.empty()) {
-        mensajes.push_back(errorFichero);
+        mensajes.push_back({ClaseMensaje::Error, -1, errorFichero});
     }
     if (!ctx.errorSintactico && !ctx.errorSemantico && errorFichero.empty()) {
         const auto& avisos = fun.DevuelveErrores();
         mensajes.insert(mensajes.end(), avisos.begin(), avisos.end());
-        mensajes.emplace_back("Compilación correcta");
-        mensajes.push_back("Generado el fichero: " + rutaSalida);
+        mensajes.push_back({ClaseMensaje::Informe, -1, "Compilación correcta"});
+        mensajes.push_back({ClaseMensaje::Informe, -1, "Generado el fichero: " + rutaSalida});
         correcto = true;
     } else {
         // Whatever made the assembly fail, no executable is left behind.
-        fun.BorraFichinst(rutaSalida);
+        fun.BorraFichinst();
     }
 
     const int primeras[] = {ctx.lineaPrimerError, fun.prLineaPrimerError()};

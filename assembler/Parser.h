@@ -4,7 +4,9 @@
 
 #include "Anfitrion.h"
 #include "Escaner.h"
+#include "MensajeMontaje.h"
 #include "ObjParserFun.h"
+#include "SalidaMontaje.h"
 
 #include <string>
 #include <vector>
@@ -21,12 +23,12 @@ struct ValorGramatica {
 
 /// State shared by the grammar actions during one assembly.
 struct ContextoParser {
-    ContextoParser(TEscaner& e, TObjParserFun& f, std::vector<std::string>& m)
+    ContextoParser(TEscaner& e, TObjParserFun& f, std::vector<MensajeMontaje>& m)
         : escaner(e), fun(f), mensajes(m) {}
 
     TEscaner& escaner;
     TObjParserFun& fun;
-    std::vector<std::string>& mensajes;
+    std::vector<MensajeMontaje>& mensajes;
 
     int contadorCodigo = 0;
     int contadorLineas = 0;
@@ -63,8 +65,7 @@ template <typename Accion> void ContextoParser::PalabraDato(int linea, Accion ac
         errorSintactico = true;
         errorSemantico = true;
         fun.InsertarError(linea, false);
-        fun.DevuelveErrores().push_back(
-            "> Hay demasiados datos. No hay espacio suficiente en la memoria de Velmo");
+        fun.AnadeDetalle("> Hay demasiados datos. No hay espacio suficiente en la memoria de Velmo");
         desbordeDatos = true;
     } else if (!desbordeDatos) {
         accion(direccion);
@@ -75,10 +76,11 @@ class TParser {
 public:
     TParser(TEscaner& escaner, Anfitrion& anfitrion);
 
-    /// Assembles the scanner's text into `rutaSalida` (listing: `rutaSalida` + ".txt").
-    void parse(const std::string& rutaSalida);
+    /// Assembles the scanner's text into `salida`; `nombreSalida` is the executable's name (its listing's
+    /// is `nombreSalida` + ".txt") as the messages and the executable's header give it.
+    void parse(const std::string& nombreSalida, SalidaMontaje& salida);
 
-    const std::vector<std::string>& Mensajes() const { return mensajes; }
+    const std::vector<MensajeMontaje>& Mensajes() const { return mensajes; }
     /// Line of the first error or warning, -1 when none.
     int LineaPrimerError() const { return lineaPrimerError; }
     /// True when the executable was written.
@@ -87,7 +89,7 @@ public:
 private:
     TEscaner& escaner;
     Anfitrion& anfitrion;
-    std::vector<std::string> mensajes;
+    std::vector<MensajeMontaje> mensajes;
     int lineaPrimerError = -1;
     bool correcto = false;
 };

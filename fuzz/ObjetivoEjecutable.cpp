@@ -2,7 +2,6 @@
 // each kind of control unit the user may choose (the version in the file decides which ones apply).
 
 #include "AnfitrionSinVentanas.h"
-#include "CarpetaFuzz.h"
 #include "FicheroEjecutable.h"
 #include "objSimuladorVelmo.h"
 
@@ -10,19 +9,20 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace {
 
 constexpr int kCiclos = 2000;
 
-void Simula(const std::string& ruta, velmo::TTipoControl control, const std::array<int, 4>& opcionesAlu) {
+void Simula(std::string_view bytes, velmo::TTipoControl control, const std::array<int, 4>& opcionesAlu) {
     velmo::AnfitrionSinVentanas anfitrion;
     anfitrion.control = control;
     anfitrion.opcionesAlu = opcionesAlu;
     std::unique_ptr<velmo::TSimuladorVelmo> sim;
     try {
-        sim = std::make_unique<velmo::TSimuladorVelmo>(anfitrion, ruta);
+        sim = std::make_unique<velmo::TSimuladorVelmo>(anfitrion, "f.vlx", std::string(bytes));
     } catch (const std::exception&) {
         return; // refused file or failed opening cycle: reported to the user, nothing to run
     }
@@ -40,7 +40,6 @@ void Simula(const std::string& ruta, velmo::TTipoControl control, const std::arr
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
     using namespace velmo;
     const std::string_view bytes(reinterpret_cast<const char*>(datos), tamano);
-    const std::string ruta = fuzz::Carpeta().Escribe("f.vlx", bytes);
 
     // Bytes past the 129 records choose the configurable ALU's options (-1..3 per opcode).
     std::array<int, 4> opcionesAlu{0, 0, 0, 0};
@@ -49,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         opcionesAlu[i] = static_cast<int>(datos[kTamano + i] % 5) - 1;
     }
     // Only the plain machine asks which control unit to build; the others have one each.
-    if (LeeFicheroEjecutable(ruta).version != 0) {
-        Simula(ruta, tnormal, opcionesAlu);
+    if (LeeEjecutable(bytes).version != 0) {
+        Simula(bytes, tnormal, opcionesAlu);
         return 0;
     }
     for (const TTipoControl control : {tnormal, toptimizado, tMicroprogramado}) {
-        Simula(ruta, control, opcionesAlu);
+        Simula(bytes, control, opcionesAlu);
     }
     return 0;
 }

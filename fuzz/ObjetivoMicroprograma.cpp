@@ -2,7 +2,6 @@
 // microprogrammable machine running a version-3 example under what was loaded.
 
 #include "AnfitrionSinVentanas.h"
-#include "CarpetaFuzz.h"
 #include "FicheroMicroprograma.h"
 #include "Montaje.h"
 #include "objSimuladorVelmo.h"
@@ -20,19 +19,19 @@ namespace {
 
 constexpr int kCiclos = 200;
 
-// The example is assembled once per process, into the private folder.
+// The example is assembled once per process, in memory.
 const std::string& EjecutableV3() {
-    static const std::string ruta = [] {
+    static const std::string bytes = [] {
         std::ifstream fuente(VELMO_EJEMPLOS "/multiplicacion_v3.asm", std::ios::binary);
         const std::string texto{std::istreambuf_iterator<char>(fuente), {}};
-        const std::string destino = velmo::fuzz::Carpeta().Ruta("v3.vlx");
         velmo::AnfitrionSinVentanas anfitrion;
-        if (!velmo::Montar(velmo::ConLineaFinal(texto), destino, anfitrion).correcto) {
+        const auto montaje = velmo::MontarEnMemoria(velmo::ConLineaFinal(texto), "v3.vlx", anfitrion);
+        if (!montaje.correcto) {
             std::abort(); // without the example there is nothing to run the microprograms on
         }
-        return destino;
+        return montaje.ejecutable;
     }();
-    return ruta;
+    return bytes;
 }
 
 } // namespace
@@ -41,9 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     using namespace velmo;
     const std::string& ejecutable = EjecutableV3();
     const std::string_view bytes(reinterpret_cast<const char*>(datos), tamano);
-    const std::string ruta = fuzz::Carpeta().Escribe("f.mpr", bytes);
-
-    const LecturaMicroprograma lectura = LeeFicheroMicroprograma(ruta);
+    const LecturaMicroprograma lectura = LeeMicroprograma(bytes);
     AnfitrionSinVentanas anfitrion;
     switch (lectura.estado) {
     case EstadoLecturaMpr::Correcto:
@@ -76,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
 
     std::unique_ptr<TSimuladorVelmo> sim;
     try {
-        sim = std::make_unique<TSimuladorVelmo>(anfitrion, ejecutable);
+        sim = std::make_unique<TSimuladorVelmo>(anfitrion, "v3.vlx", ejecutable);
         for (int i = 0; i < kCiclos; ++i) {
             sim->EjecutaCiclo();
         }

@@ -1,8 +1,7 @@
-// Fuzzing target: the assembler on arbitrary source bytes, through the same assembling function the
-// workbench and velmo-montador use, writing its executable and listing into a private folder.
+// Fuzzing target: the assembler on arbitrary source bytes, through the same assembly the workbench and
+// velmo-montador run, with its executable and listing kept in memory.
 
 #include "AnfitrionSinVentanas.h"
-#include "CarpetaFuzz.h"
 #include "CodificacionTexto.h"
 #include "FicheroEjecutable.h"
 #include "Montaje.h"
@@ -16,19 +15,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
     using namespace velmo;
     const std::string_view bytes(reinterpret_cast<const char*>(datos), tamano);
-    const std::string ejecutable = fuzz::Carpeta().Ruta("f.vlx");
-
     AnfitrionSinVentanas anfitrion;
     const std::string texto = ConLineaFinal(TextoFuenteAUtf8(bytes));
-    const ResultadoMontaje resultado = Montar(texto, ejecutable, anfitrion);
+    const MontajeEnMemoria resultado = MontarEnMemoria(texto, "f.vlx", anfitrion);
 
-    // A successful assembly leaves a whole executable that the simulator opens cleanly; a failed one
-    // leaves none behind.
-    const LecturaEjecutable lectura = LeeFicheroEjecutable(ejecutable);
-    if (resultado.correcto != (lectura.estado == EstadoLectura::Correcto)) {
+    // A successful assembly gives a whole executable that the simulator opens cleanly; a failed one
+    // gives none.
+    if (resultado.correcto != (LeeEjecutable(resultado.ejecutable).estado == EstadoLectura::Correcto)) {
         std::abort();
     }
-    if (!resultado.correcto && lectura.estado != EstadoLectura::NoSePuedeAbrir) {
+    if (!resultado.correcto && !resultado.ejecutable.empty()) {
         std::abort();
     }
     if (resultado.mensajes.empty()) {

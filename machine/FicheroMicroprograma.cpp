@@ -1,9 +1,12 @@
 #include "FicheroMicroprograma.h"
 
+#include "FicheroEjecutable.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace velmo {
@@ -49,17 +52,18 @@ bool MicroinstruccionValida(const TMicroInstProgramable& m) {
 }
 
 LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta) {
-    LecturaMicroprograma res;
-    // A folder opens as a stream on some systems and then reads as a file too short for its header.
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(ruta, ec)) {
-        in.open(ruta, std::ios::binary);
-    }
-    if (!in.is_open() || !in) {
+    std::string bytes;
+    if (!LeeBytesFichero(ruta, bytes)) {
+        LecturaMicroprograma res;
         res.estado = EstadoLecturaMpr::NoSePuedeAbrir;
         return res;
     }
+    return LeeMicroprograma(bytes);
+}
+
+LecturaMicroprograma LeeMicroprograma(std::string_view bytes) {
+    LecturaMicroprograma res;
+    std::istringstream in{std::string(bytes)};
     Registro r{};
     if (!LeeRegistro(in, r)) {
         res.estado = EstadoLecturaMpr::CabeceraIlegible;

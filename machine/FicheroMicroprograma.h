@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace velmo {
 
@@ -38,6 +39,8 @@ struct LecturaMicroprograma {
 bool MicroinstruccionValida(const TMicroInstProgramable& m);
 
 LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta);
+/// The same reading over the bytes of a microprogram held in memory (never NoSePuedeAbrir).
+LecturaMicroprograma LeeMicroprograma(std::string_view bytes);
 
 /// Writes header and the 16 microinstructions through a temporary file that replaces `ruta` only when it
 /// is complete; false on any failure (the old file, if any, is then left as it was).

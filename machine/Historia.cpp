@@ -83,9 +83,11 @@ Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64
     anfitrionSombra_ = std::make_unique<AnfitrionRepeticion>(anfitrion, sim.TipoControl(),
                                                              sim.FrameUnidadDeControl().VectorMicroInst());
     try {
-        sombra_ = std::make_unique<TSimuladorVelmo>(*anfitrionSombra_, sim.NomFichVelmo());
+        // From the bytes the live simulation was opened with: the file may have changed or vanished since.
+        sombra_ =
+            std::make_unique<TSimuladorVelmo>(*anfitrionSombra_, sim.NomFichVelmo(), sim.BytesEjecutable());
     } catch (const std::exception&) {
-        // The file is gone or its opening fails now: only the moments held as snapshots can be reached.
+        // Its opening cycle fails now: only the moments held as snapshots can be reached.
         sombra_.reset();
     }
     fotos_.push_back(sim_.TomaInstantanea());

@@ -2,7 +2,7 @@
 // The history of one simulation, so the user can step back a cycle or an instruction. It keeps a full
 // snapshot every `intervalo` cycles and one bit per cycle (an instruction ended there); any moment in between
 // is rebuilt by replaying the cycles after the snapshot before it on a second, silent copy of the machine
-// opened from the same file. A snapshot per cycle would take some 30 KB a cycle.
+// opened from the same executable bytes. A snapshot per cycle would take some 30 KB a cycle.
 
 #include "objSimuladorVelmo.h"
 
@@ -68,7 +68,7 @@ private:
 
     TSimuladorVelmo& sim_;
     std::unique_ptr<AnfitrionRepeticion> anfitrionSombra_;
-    std::unique_ptr<TSimuladorVelmo> sombra_; // null when the file could not be opened again
+    std::unique_ptr<TSimuladorVelmo> sombra_; // null when its opening cycle failed
     std::int64_t ciclosMinimos_;
     int intervalo_;
     std::int64_t base_ = 0;

@@ -12,17 +12,25 @@ constexpr const char* kTitulo = "Velmo";
 } // namespace
 
 TSimulador::TSimulador(AnfitrionMaquina& anfitrion, const std::string& fichero)
-    : anfitrion_(anfitrion), nomFichVelmo_(fichero), frameEstado_(std::make_unique<TEstadoDeEjecucion>()),
-      frameUP_(std::make_unique<TOrganizacion>()), frameUnidadDeControl_(std::make_unique<TFrameControl>()),
-      frameRegistros_(std::make_unique<TRegRdD>()), frameMemoria_(std::make_unique<TMemoriaVLM>(&anfitrion)),
+    : TSimulador(anfitrion, fichero, {}, true) {}
+
+TSimulador::TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes)
+    : TSimulador(anfitrion, nombre, std::move(bytes), false) {}
+
+TSimulador::TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes,
+                       bool leeFichero)
+    : anfitrion_(anfitrion), nomFichVelmo_(nombre), bytesEjecutable_(std::move(bytes)),
+      frameEstado_(std::make_unique<TEstadoDeEjecucion>()), frameUP_(std::make_unique<TOrganizacion>()),
+      frameUnidadDeControl_(std::make_unique<TFrameControl>()), frameRegistros_(std::make_unique<TRegRdD>()),
+      frameMemoria_(std::make_unique<TMemoriaVLM>(&anfitrion)),
       frameCablesMEm_(std::make_unique<TCablesMem>()), frameCablesCtrl_(std::make_unique<TCablesCtrl>()) {
     for (int i = 0; i < kPalabrasMemoria; ++i) {
         vectorReginst_[static_cast<std::size_t>(i)] = PalabraLibre(i);
     }
-    Abre();
+    Abre(leeFichero);
 }
 
-void TSimulador::Abre() {
+void TSimulador::Abre(bool leeFichero) {
     if (anfitrion_.TrazaActiva()) {
         anfitrion_.AnadeLineaTraza("ejecución del fichero: " + nomFichVelmo_);
     }
@@ -30,12 +38,13 @@ void TSimulador::Abre() {
     numInst_ = -1;
     anfitrion_.ReiniciaTraza();
 
-    const LecturaEjecutable lectura = LeeFicheroEjecutable(nomFichVelmo_);
-    if (lectura.estado == EstadoLectura::NoSePuedeAbrir) {
+    if (leeFichero && !LeeBytesFichero(nomFichVelmo_, bytesEjecutable_)) {
         throw ErrorAperturaEjecutable(nomFichVelmo_);
     }
+    const LecturaEjecutable lectura = LeeEjecutable(bytesEjecutable_);
     TMemoriaVLM& memoria = *frameMemoria_;
     if (lectura.estado == EstadoLectura::CabeceraIncorrecta) {
+        apertura_ = EstadoApertura::CabeceraIncorrecta;
         anfitrion_.MuestraMensaje(
             "Fichero incorrecto.\r\nSe aconseja cerrar esta simulación y cargar un fichero correcto", kTitulo,
             IconoMensaje::Error);
@@ -62,6 +71,7 @@ void TSimulador::Abre() {
             memoria.EscribirInstruccion(reg, i);
         }
         if (lectura.estado == EstadoLectura::Corrupto) {
+            apertura_ = EstadoApertura::Corrupto;
             anfitrion_.MuestraMensaje(
                 "Fichero corrupto.\r\nSe aconseja cerrar esta simulación y cargar un fichero correcto",
                 kTitulo, IconoMensaje::Error);

@@ -34,6 +34,13 @@ private:
     std::string ruta_;
 };
 
+/// What the opening found in the executable, besides the boxes it showed.
+enum class EstadoApertura {
+    Correcto,
+    CabeceraIncorrecta, // "Fichero incorrecto...": nothing read, a plain machine runs free words
+    Corrupto,           // "Fichero corrupto...": the words read are loaded, the rest are free
+};
+
 class TSimulador {
 public:
     TSimulador(const TSimulador&) = delete;
@@ -55,6 +62,9 @@ public:
     void Resetea() {}
 
     const std::string& NomFichVelmo() const { return nomFichVelmo_; }
+    /// The executable's bytes as they were read when the simulation opened.
+    const std::string& BytesEjecutable() const { return bytesEjecutable_; }
+    EstadoApertura Apertura() const { return apertura_; }
     std::int32_t NumCiclos() const { return numCiclos_; }
     std::int32_t NumInst() const { return numInst_; }
     TTipoControl TipoControl() const { return tipoControl_; }
@@ -84,9 +94,13 @@ protected:
     /// Opens the executable and prepares every window; the subclass builds the machine. Throws
     /// ErrorAperturaEjecutable when the file cannot be opened.
     TSimulador(AnfitrionMaquina& anfitrion, const std::string& fichero);
+    /// The same over the bytes of an executable held in memory; `nombre` stands for its file name.
+    TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes);
 
     AnfitrionMaquina& anfitrion_;
     std::string nomFichVelmo_;
+    std::string bytesEjecutable_;
+    EstadoApertura apertura_ = EstadoApertura::Correcto;
     std::array<TregInst, kPalabrasMemoria> vectorReginst_;
     std::unique_ptr<TEstadoDeEjecucion> frameEstado_;
     std::unique_ptr<TOrganizacion> frameUP_;
@@ -101,7 +115,8 @@ protected:
     std::vector<std::unique_ptr<TElemOrg>> listaElementosOrg_;
 
 private:
-    void Abre();
+    TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes, bool leeFichero);
+    void Abre(bool leeFichero);
     void ColocaVentanas();
 };
 

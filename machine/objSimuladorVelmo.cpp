@@ -20,6 +20,7 @@ constexpr int kCiclosSinProgreso = 20;
 constexpr int kCiclosSinProgresoFijo = 100;
 constexpr int kMaxInstruccionesBreakpoint = 10000;
 constexpr int kPreguntaCada = 50;
+constexpr const char* kPreguntaSeguir = "Ejecutadas 50 instrucciones\r\n¿Desea seguir ejecutando?";
 
 // The active signals of one state as a bit per datapath map index.
 using Senales = std::uint32_t;
@@ -129,6 +130,15 @@ Senales DeMicroinstruccion(const TMicroInstProgramable& m) {
 
 TSimuladorVelmo::TSimuladorVelmo(AnfitrionMaquina& anfitrion, const std::string& fichero)
     : TSimulador(anfitrion, fichero) {
+    Arranca();
+}
+
+TSimuladorVelmo::TSimuladorVelmo(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes)
+    : TSimulador(anfitrion, nombre, std::move(bytes)) {
+    Arranca();
+}
+
+void TSimuladorVelmo::Arranca() {
     findeinstruccion_ = false;
     CreaElemOrg();
     currentPc_ = 0;
@@ -446,52 +456,140 @@ void TSimuladorVelmo::AnimaUnidadProceso(int estado, int microdireccion) {
     }
 }
 
-bool TSimuladorVelmo::EjecutaInstruccion() {
-    findeinstruccion_ = false;
-    if (tipoControl_ == TMicroprogramable) {
-        for (int ciclos = 0; ciclos < kCiclosSinProgreso; ++ciclos) {
-            EjecutaCiclo();
-            if (findeinstruccion_) {
-                return true;
-            }
-        }
-        anfitrion_.MuestraMensaje("Se han ejecutado 20 ciclos y no se ha completado ninguna instrucción. "
-                                  "Revise el Microprograma",
-                                  kTitulo, IconoMensaje::Aviso);
-        return false;
+FinEjecucion TSimuladorVelmo::CicloDeCorrida() {
+    EjecutaCiclo();
+    ResultadoEjecucion& r = corrida_.resultado;
+    ++r.ciclos;
+    if (findeinstruccion_) {
+        ++r.instrucciones;
     }
-    for (int ciclos = 0; ciclos < kCiclosSinProgresoFijo; ++ciclos) {
-        EjecutaCiclo();
-        if (findeinstruccion_) {
-            return true;
-        }
+    if (corrida_.opciones == nullptr) {
+        return FinEjecucion::Completada;
     }
-    anfitrion_.MuestraMensaje("Se han ejecutado 100 ciclos y no se ha completado ninguna instrucción. "
-                              "Revise el programa",
-                              kTitulo, IconoMensaje::Aviso);
-    return false;
+    if (corrida_.opciones->progreso) {
+        corrida_.opciones->progreso(r);
+    }
+    if (corrida_.limiteTrasCiclo && r.ciclos == corrida_.opciones->maxCiclos) {
+        return FinEjecucion::LimiteCiclos;
+    }
+    if (detener_) {
+        return FinEjecucion::DetenidaPorUsuario;
+    }
+    return FinEjecucion::Completada;
 }
 
-void TSimuladorVelmo::EjecutaHastaBreakpoint() {
+FinEjecucion TSimuladorVelmo::InstruccionDeCorrida() {
+    findeinstruccion_ = false;
+    const bool configurable = tipoControl_ == TMicroprogramable;
+    const int limite = configurable ? kCiclosSinProgreso : kCiclosSinProgresoFijo;
+    for (int ciclos = 0; ciclos < limite; ++ciclos) {
+        const FinEjecucion fin = CicloDeCorrida();
+        if (findeinstruccion_) {
+            return fin;
+        }
+        if (fin != FinEjecucion::Completada) {
+            return fin;
+        }
+    }
+    anfitrion_.MuestraMensaje(configurable ? "Se han ejecutado 20 ciclos y no se ha completado ninguna "
+                                             "instrucción. Revise el Microprograma"
+                                           : "Se han ejecutado 100 ciclos y no se ha completado ninguna "
+                                             "instrucción. Revise el programa",
+                              kTitulo, IconoMensaje::Aviso);
+    return FinEjecucion::InstruccionIncompleta;
+}
+
+FinEjecucion TSimuladorVelmo::HastaBreakpointDeCorrida() {
     TMemoriaVLM& memoria = *frameMemoria_;
     if (!memoria.prHayBreakpoints()) {
         anfitrion_.MuestraMensaje(
             "No hay breakpoints definidos. Haga clic en la instruccion en la que quiere parar", kTitulo,
             IconoMensaje::Informacion);
-        return;
+        return FinEjecucion::SinBreakpoints;
     }
     for (int ejecutadas = 1; ejecutadas <= kMaxInstruccionesBreakpoint; ++ejecutadas) {
-        if (!EjecutaInstruccion()) {
-            return;
+        const FinEjecucion fin = InstruccionDeCorrida();
+        if (fin != FinEjecucion::Completada) {
+            return fin;
         }
         if (memoria.Haybreakpointbyindex(memoria.prFilaActual())) {
-            return;
+            return FinEjecucion::Breakpoint;
         }
-        if (ejecutadas % kPreguntaCada == 0 &&
-            !anfitrion_.PreguntaSiNo("Ejecutadas 50 instrucciones\r\n¿Desea seguir ejecutando?", kTitulo)) {
-            return;
+        if (ejecutadas % kPreguntaCada == 0 && !anfitrion_.PreguntaSiNo(kPreguntaSeguir, kTitulo)) {
+            return FinEjecucion::DetenidaPorUsuario;
         }
     }
+    return FinEjecucion::Completada;
+}
+
+bool TSimuladorVelmo::EjecutaInstruccion() {
+    return InstruccionDeCorrida() == FinEjecucion::Completada;
+}
+
+void TSimuladorVelmo::EjecutaHastaBreakpoint() {
+    HastaBreakpointDeCorrida();
+}
+
+template <class F>
+ResultadoEjecucion TSimuladorVelmo::Corre(const OpcionesEjecucion& opciones, bool limiteTrasCiclo, F&& f) {
+    corrida_ = Corrida{&opciones, {}, limiteTrasCiclo};
+    detener_ = false;
+    try {
+        corrida_.resultado.fin = f();
+    } catch (const std::exception& e) {
+        corrida_.resultado.fin = FinEjecucion::Error;
+        corrida_.resultado.error = e.what();
+    } catch (...) {
+        corrida_.resultado.fin = FinEjecucion::Error;
+        corrida_.resultado.error = "Excepción";
+    }
+    ResultadoEjecucion r = std::move(corrida_.resultado);
+    corrida_ = Corrida{};
+    return r;
+}
+
+ResultadoEjecucion TSimuladorVelmo::EjecutaCiclos(std::int64_t n, const OpcionesEjecucion& opciones) {
+    return Corre(opciones, false, [&] {
+        for (std::int64_t i = 0; i < n; ++i) {
+            if (i == opciones.maxCiclos) {
+                return FinEjecucion::LimiteCiclos;
+            }
+            const FinEjecucion fin = CicloDeCorrida();
+            if (fin != FinEjecucion::Completada && i + 1 < n) {
+                return fin;
+            }
+        }
+        return FinEjecucion::Completada;
+    });
+}
+
+ResultadoEjecucion TSimuladorVelmo::EjecutaInstrucciones(std::int64_t n, const OpcionesEjecucion& opciones) {
+    return Corre(opciones, true, [&] {
+        if (opciones.maxCiclos == 0) {
+            return FinEjecucion::LimiteCiclos;
+        }
+        for (std::int64_t hechas = 0; hechas < n;) {
+            const FinEjecucion fin = InstruccionDeCorrida();
+            if (fin != FinEjecucion::Completada) {
+                return fin;
+            }
+            ++hechas;
+            if (hechas % kPreguntaCada == 0 && hechas < n &&
+                !anfitrion_.PreguntaSiNo(kPreguntaSeguir, kTitulo)) {
+                return FinEjecucion::DetenidaPorUsuario;
+            }
+        }
+        return FinEjecucion::Completada;
+    });
+}
+
+ResultadoEjecucion TSimuladorVelmo::EjecutaHastaBreakpoint(const OpcionesEjecucion& opciones) {
+    return Corre(opciones, true, [&] {
+        if (opciones.maxCiclos == 0) {
+            return FinEjecucion::LimiteCiclos;
+        }
+        return HastaBreakpointDeCorrida();
+    });
 }
 
 TSimuladorVelmo::Instantanea TSimuladorVelmo::TomaInstantanea() const {

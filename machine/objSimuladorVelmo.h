@@ -10,9 +10,11 @@
 #include "ObjUCCableada.h"
 #include "ObjUCMicroprogramada.h"
 #include "ObjUnidadControl.h"
+#include "ResultadoEjecucion.h"
 #include "objSimulador.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <variant>
@@ -44,6 +46,9 @@ public:
     /// runs the opening cycle (the fetch of address 0). Throws ErrorAperturaEjecutable when the file
     /// cannot be opened; an exception out of the opening cycle reaches the caller too.
     TSimuladorVelmo(AnfitrionMaquina& anfitrion, const std::string& fichero);
+    /// The same over the bytes of an executable held in memory (no file is read); `nombre` stands for its
+    /// file name in the trace and in the history's silent copy.
+    TSimuladorVelmo(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes);
 
     void EjecutaCiclo() override;
     void Monitoriza() override;
@@ -53,6 +58,20 @@ public:
     void MostrarMicroprograma() override;
     void MostrarMaquinaEstados() override;
     void EjecutaHastaBreakpoint() override;
+
+    // ---- Runs. Each reports how it ended as data; a cycle that fails ends it with FinEjecucion::Error
+    // (the engine has shown "Excepción: Reinicializando" and the simulation must be reset).
+    /// `n` cycles.
+    ResultadoEjecucion EjecutaCiclos(std::int64_t n, const OpcionesEjecucion& opciones = {});
+    /// Up to `n` instructions; stops when one does not complete, and asks the host after every 50 whether
+    /// to go on (not after the last one).
+    ResultadoEjecucion EjecutaInstrucciones(std::int64_t n, const OpcionesEjecucion& opciones = {});
+    /// Instructions until the row reached has a breakpoint; asks the host after every 50 whether to go on;
+    /// at most 10000 instructions.
+    ResultadoEjecucion EjecutaHastaBreakpoint(const OpcionesEjecucion& opciones);
+    /// The run under way ends with DetenidaPorUsuario after its current cycle (a Stop command). A run
+    /// started later is not affected.
+    void Detener() { detener_ = true; }
 
     Instantanea TomaInstantanea() const;
     /// Only for a snapshot of this same simulation; breakpoints stay as they are; the windows repaint.
@@ -80,6 +99,19 @@ public:
     const TUnidadControl& UnidadControl() const { return *uc_; }
 
 private:
+    // The run under way: its bounds and what it has done so far.
+    struct Corrida {
+        const OpcionesEjecucion* opciones = nullptr;
+        ResultadoEjecucion resultado;
+        bool limiteTrasCiclo = false;
+    };
+    template <class F>
+    ResultadoEjecucion Corre(const OpcionesEjecucion& opciones, bool limiteTrasCiclo, F&& f);
+    FinEjecucion CicloDeCorrida();
+    FinEjecucion InstruccionDeCorrida();
+    FinEjecucion HastaBreakpointDeCorrida();
+
+    void Arranca();
     void CreaElemOrg();
     void Ciclo(bool traza);
     void Traza(const std::string& linea) const;
@@ -103,6 +135,8 @@ private:
     TIncrementador* incrementador_ = nullptr;
     std::array<TRegistro*, 5> registros_{};
     std::function<void()> observadorCiclo_;
+    Corrida corrida_;
+    std::atomic<bool> detener_ = false;
 
     // Names resolved once: the table entry of each register and of each control-unit port (-1: not shown).
     std::array<int, 5> filaRegistro_{};

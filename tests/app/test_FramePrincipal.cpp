@@ -74,7 +74,7 @@ private:
 /// The assembler as the workbench sees it: records each call and answers with a prepared result.
 struct MontadorFalso {
     std::vector<std::pair<std::string, std::string>> llamadas;
-    ResultadoMontaje resultado{true, {"Compilación correcta"}, -1};
+    ResultadoMontaje resultado{true, {"Compilación correcta"}, -1, {}};
 
     TFramePrincipal::FuncionMontar Funcion() {
         return [this](const std::string& texto, const std::string& ruta, Anfitrion&) {
@@ -377,7 +377,7 @@ private slots:
 
     void messagesAndTheFirstErrorLine() {
         Abre("prog.asm", "a\nb\nc\nd\n");
-        montador->resultado = {false, {"syntax error: en línea --> 3", "> c", ">  ^"}, 3};
+        montador->resultado = {false, {"syntax error: en línea --> 3", "> c", ">  ^"}, 3, {}};
         ventana->MontarClick();
         QCOMPARE(ventana->MemoOut()->toPlainText(), QString("syntax error: en línea --> 3\n> c\n>  ^"));
         QVERIFY(ventana->MemoOut()->isEnabled());
@@ -392,7 +392,7 @@ private slots:
         QVERIFY(!ventana->MemoInSpecialLineColors(2, frente, fondo));
 
         // A successful assembly without a line leaves the mark as it was.
-        montador->resultado = {true, {"Compilación correcta", "Generado el fichero: x"}, -1};
+        montador->resultado = {true, {"Compilación correcta", "Generado el fichero: x"}, -1, {}};
         ventana->MontarClick();
         QCOMPARE(ventana->marcadorError, 3);
         QCOMPARE(ventana->MemoOut()->toPlainText(), QString("Compilación correcta\nGenerado el fichero: x"));
@@ -421,7 +421,8 @@ private slots:
         montador->resultado = {false,
                                {"Error semántico: en la línea --> 12", "> mov a --> 5", "sin número -->",
                                 "ilegible --> 7x", "syntax error: en línea --> 4"},
-                               -1};
+                               -1,
+                               {}};
         ventana->MontarClick();
         auto pulsaLinea = [&](int bloque) {
             QTextCursor cursor(ventana->MemoOut()->document()->findBlockByNumber(bloque));

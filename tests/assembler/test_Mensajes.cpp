@@ -263,6 +263,36 @@ TEST_F(Mensajes, RecordsThatCannotBeWrittenFailTheAssemblyWithOneBox) {
     EXPECT_TRUE(std::filesystem::exists("/dev/full"));
 }
 
+TEST_F(Mensajes, InMemoryGivesTheFilesBytesAndRecordsWithTheLinesTheyPointAt) {
+    // Success with a warning: executable and listing byte for byte as the files.
+    const std::string bueno = V1("\tbeq a\n\tadd a, b\n");
+    const auto enFichero = Monta(bueno);
+    const auto enMemoria = MontarEnMemoria(bueno, salida_, anfitrion_);
+    ASSERT_TRUE(enMemoria.correcto);
+    EXPECT_EQ(enMemoria.ejecutable, Bytes(salida_));
+    EXPECT_EQ(enMemoria.listado, Bytes(salida_ + ".txt"));
+    EXPECT_EQ(enMemoria.registros, enFichero.registros);
+    EXPECT_EQ(enMemoria.mensajes, TextosMensajes(enMemoria.registros));
+    EXPECT_EQ(enMemoria.registros.front(), (MensajeMontaje{ClaseMensaje::Aviso, 6, Aviso(6)}));
+    EXPECT_EQ(enMemoria.registros.back().clase, ClaseMensaje::Informe);
+
+    // A syntax error and a semantic one: the headings carry their line, the lines under them none.
+    const auto malo = MontarEnMemoria(V1("\tadd a b\n"), salida_, anfitrion_);
+    EXPECT_FALSE(malo.correcto);
+    EXPECT_TRUE(malo.ejecutable.empty());
+    ASSERT_EQ(malo.registros.size(), 3u);
+    EXPECT_EQ(malo.registros[0].clase, ClaseMensaje::Error);
+    EXPECT_EQ(malo.registros[0].linea, 6);
+    EXPECT_EQ(malo.registros[1], (MensajeMontaje{ClaseMensaje::Detalle, -1, "> \tadd a b"}));
+    const auto semantico = MontarEnMemoria(V1("\tmov 128, a\n"), salida_, anfitrion_);
+    EXPECT_TRUE(semantico.ejecutable.empty());
+    EXPECT_FALSE(semantico.listado.empty()); // as the listing file stays beside a failed executable
+    EXPECT_EQ(semantico.registros,
+              (std::vector<MensajeMontaje>{{ClaseMensaje::Encabezado, -1, kSemanticos},
+                                           {ClaseMensaje::Error, 6, Err(6)},
+                                           {ClaseMensaje::Detalle, -1, "> Operando 1 fuera de rango: 128"}}));
+}
+
 TEST(ConLineaFinal, AppendsOneEmptyLineOnlyAfterAFilledLastLine) {
     EXPECT_EQ(ConLineaFinal(""), "");
     EXPECT_EQ(ConLineaFinal("add a, b"), "add a, b\n");

@@ -1,7 +1,8 @@
 #include "EjecutaSim.h"
 
+#include "CarpetaTemporal.h"
 #include "FicheroMicroprograma.h"
-#include "ProgramasPrueba.h"
+#include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -54,7 +55,7 @@ protected:
     CarpetaTemporal carpeta;
     std::string bucle = carpeta.Ruta("bucle.vlx");
 
-    void SetUp() override { Bucle().Guarda(bucle); }
+    void SetUp() override { Bucle().GuardaEn(bucle); }
 };
 
 TEST_F(VelmoSim, TrasAbrirSoloSeHaLeidoLaPrimeraInstruccion) {
@@ -158,7 +159,7 @@ TEST_F(VelmoSim, MaquinaModificadaEjecutaMovdAcumYClear) {
     ProgramaPrueba p(2);
     p.Movd(0, 300, 20).Acum(2, 5, 20).Clear(4, 21).Dato(21, 99);
     const auto ruta = carpeta.Ruta("modif.vlx");
-    p.Guarda(ruta);
+    p.GuardaEn(ruta);
     // --control is meaningless here and must not change the machine.
     const auto r = Ejecuta({ruta, "--control", "microprogramado", "--instrucciones", "3", "--json"});
     ASSERT_EQ(r.codigo, 0) << r.errores;
@@ -192,7 +193,7 @@ TEST_F(VelmoSim, MaquinaMicroprogramableConMicroprogramaYAlu) {
     ProgramaPrueba p(3);
     p.InstK(0, 0, 10, 11).InstK(1, 3, 0, 0).Dato(10, 3).Dato(11, 7);
     const auto ruta = carpeta.Ruta("config.vlx");
-    p.Guarda(ruta);
+    p.GuardaEn(ruta);
     const auto mpr = carpeta.Ruta("suma.mpr");
     ASSERT_TRUE(GuardaFicheroMicroprograma(mpr, MicroprogramaSuma()));
 
@@ -217,7 +218,7 @@ TEST_F(VelmoSim, MicroprogramaQueNoAvanzaAvisaTrasVeinteCiclos) {
     ProgramaPrueba p(3);
     p.InstK(0, 0, 10, 11);
     const auto ruta = carpeta.Ruta("config.vlx");
-    p.Guarda(ruta);
+    p.GuardaEn(ruta);
     Microprograma m = MicroprogramaSuma();
     m[3].Salto = 4; // never returns to the fetch
     m[4] = {.Salto = 4, .Test = 3};
@@ -238,7 +239,7 @@ TEST_F(VelmoSim, CabeceraDesconocidaDaCodigo1YElEstadoIgualmente) {
     p.cabecera.cop = "VLM7";
     p.Add(0, 10, 11);
     const auto ruta = carpeta.Ruta("mala.vlx");
-    p.Guarda(ruta);
+    p.GuardaEn(ruta);
     const auto r = Ejecuta({ruta, "--json"});
     EXPECT_EQ(r.codigo, 1);
     ASSERT_EQ(r.json["mensajes"].size(), 1u);
@@ -251,7 +252,7 @@ TEST_F(VelmoSim, FicheroCortadoDaCodigo1YConservaLoLeido) {
     ProgramaPrueba p(1);
     p.Add(0, 10, 11).Dato(10, 5).Dato(100, 9);
     const auto ruta = carpeta.Ruta("corto.vlx");
-    p.Guarda(ruta);
+    p.GuardaEn(ruta);
     std::filesystem::resize_file(ruta, 60 * 50 + 17); // header, 49 words and part of the next
     const auto r = Ejecuta({ruta, "--json"});
     EXPECT_EQ(r.codigo, 1);

@@ -1,8 +1,9 @@
 // velmo-sim's extensions: recorded traces (CSV and VCD), expected-state checks, the cycle bound, batches
 // of a folder and the three control units side by side.
 
+#include "CarpetaTemporal.h"
 #include "EjecutaSim.h"
-#include "ProgramasPrueba.h"
+#include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -160,7 +161,7 @@ Volcado LeeVcd(const std::string& texto) {
 TEST(TrazasGrabadas, CsvAndVcdOfASmallProgramHoldTheHandCheckedValues) {
     CarpetaTemporal carpeta;
     const auto vlx = carpeta.Ruta("add.vlx");
-    ProgramaAdd().Guarda(vlx);
+    ProgramaAdd().GuardaEn(vlx);
     const auto csv = carpeta.Ruta("add.csv");
     const auto vcd = carpeta.Ruta("add.vcd");
     const auto r = Ejecuta({vlx, "--ciclos", "5", "--traza-csv", csv, "--vcd", vcd, "--json"});
@@ -196,7 +197,7 @@ TEST(TrazasGrabadas, CsvAndVcdOfASmallProgramHoldTheHandCheckedValues) {
 TEST(TrazasGrabadas, ATraceIsWrittenOnlyOnceTheRunOpensAndNeverOverAnInputOrTheOtherTrace) {
     CarpetaTemporal carpeta;
     const auto vlx = carpeta.Ruta("add.vlx");
-    ProgramaAdd().Guarda(vlx);
+    ProgramaAdd().GuardaEn(vlx);
     const std::string programa = Lee(vlx);
     const auto anterior = carpeta.Ruta("anterior.csv");
     Escribe(anterior, "de otra ejecución\n");
@@ -230,7 +231,7 @@ TEST(TrazasGrabadas, ATraceIsWrittenOnlyOnceTheRunOpensAndNeverOverAnInputOrTheO
 TEST(EstadoEsperado, MatchesGiveZeroAndEveryDifferenceIsListedWithExitThree) {
     CarpetaTemporal carpeta;
     const auto vlx = carpeta.Ruta("add.vlx");
-    ProgramaAdd().Guarda(vlx);
+    ProgramaAdd().GuardaEn(vlx);
     const auto bueno = carpeta.Ruta("bueno.json");
     Escribe(bueno, R"({"instrucciones": 1, "memoria": {"11": 7, "10": 3}, "control": "normal"})");
     auto r = Ejecuta({vlx, "--instrucciones", "1", "--esperado", bueno});
@@ -264,7 +265,7 @@ TEST(EstadoEsperado, MatchesGiveZeroAndEveryDifferenceIsListedWithExitThree) {
 TEST(EstadoEsperado, AnUnusableExpectedFileStopsBeforeRunning) {
     CarpetaTemporal carpeta;
     const auto vlx = carpeta.Ruta("add.vlx");
-    ProgramaAdd().Guarda(vlx);
+    ProgramaAdd().GuardaEn(vlx);
     const auto f = carpeta.Ruta("e.json");
     for (const char* texto :
          {R"({"pcc": 1})", R"({"pc": "1"})", R"({"memoria": {"128": 1}})", R"({"memoria": {"-1": 1}})",
@@ -291,7 +292,7 @@ TEST(LimiteDeCiclos, BoundsEveryKindOfRunAndExitsFour) {
     const auto vlx = carpeta.Ruta("bucle.vlx");
     ProgramaPrueba p(1);
     p.Cmp(0, 10, 10).Beq(1, 0).Dato(10, 1);
-    p.Guarda(vlx);
+    p.GuardaEn(vlx);
     auto r = Ejecuta({vlx, "--instrucciones", "1000", "--max-ciclos", "50", "--json"});
     EXPECT_EQ(r.codigo, 4);
     EXPECT_EQ(nlohmann::json::parse(r.salida)["ciclos"], 50);
@@ -318,7 +319,7 @@ TEST(Lote, EveryProgramOfAFolderGivesOneJsonLine) {
     Escribe(carpeta.Ruta("a_bien.asm"), ".ver 1\n.data 10\ndw x 3\ndw y 4\n.code\n\tadd x, y\n");
     Escribe(carpeta.Ruta("a_bien.esperado.json"), R"({"memoria": {"11": 7}})");
     Escribe(carpeta.Ruta("b_mal.asm"), ".ver 1\n.code\n\tsuma x, y\n");
-    ProgramaAdd().Guarda(carpeta.Ruta("c.vlx"));
+    ProgramaAdd().GuardaEn(carpeta.Ruta("c.vlx"));
     Escribe(carpeta.Ruta("c.esperado.json"), R"({"memoria": {"11": 9}})");
     Escribe(carpeta.Ruta("notas.txt"), "no es un programa");
 
@@ -383,7 +384,7 @@ TEST(Comparar, TheThreeControlUnitsRunTheSameInstructions) {
     const auto vlx = carpeta.Ruta("add.vlx");
     ProgramaPrueba p(1);
     p.Add(0, 10, 11).Mov(1, 11, 12).Cmp(2, 10, 10).Beq(3, 0).Dato(10, 3).Dato(11, 4);
-    p.Guarda(vlx);
+    p.GuardaEn(vlx);
     const auto r = Ejecuta({vlx, "--comparar", "--instrucciones", "8", "--json"});
     const auto j = nlohmann::json::parse(r.salida);
     ASSERT_EQ(j["unidades"].size(), 3u);
@@ -409,7 +410,7 @@ TEST(Comparar, TheThreeControlUnitsRunTheSameInstructions) {
 
     ProgramaPrueba v2(2);
     v2.Add(0, 10, 11);
-    v2.Guarda(carpeta.Ruta("v2.vlx"));
+    v2.GuardaEn(carpeta.Ruta("v2.vlx"));
     const auto otra = Ejecuta({carpeta.Ruta("v2.vlx"), "--comparar"});
     EXPECT_EQ(otra.codigo, 2);
     EXPECT_NE(otra.errores.find("versión 1"), std::string::npos);

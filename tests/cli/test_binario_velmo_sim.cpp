@@ -1,7 +1,8 @@
 // The built program itself: exit status, and that everything written reaches stdout and stderr.
 
+#include "CarpetaTemporal.h"
 #include "EjecutaSim.h"
-#include "ProgramasPrueba.h"
+#include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -40,7 +41,7 @@ TEST(BinarioVelmoSim, EscribeElInformeYTodaLaTrazaYDevuelveElCodigo) {
     const auto vlx = carpeta.Ruta("p.vlx");
     pruebas::ProgramaPrueba p(1);
     p.Add(0, 10, 11).Mov(1, 11, 12).Dato(10, 5).Dato(11, 7);
-    p.Guarda(vlx);
+    p.GuardaEn(vlx);
     const auto out = carpeta.Ruta("out.txt");
     const auto err = carpeta.Ruta("err.txt");
 

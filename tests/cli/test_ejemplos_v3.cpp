@@ -1,9 +1,10 @@
 // The version-3 examples: each source, assembled, runs under its own .mpr microprogram and leaves in
 // memory what its comments announce; each .mpr still says what the source's table describes.
 
+#include "CarpetaTemporal.h"
 #include "EjecutaSim.h"
 #include "FicheroMicroprograma.h"
-#include "ProgramasPrueba.h"
+#include "ProgramaPrueba.h"
 #include "TablaMicroprograma.h"
 
 #include <gtest/gtest.h>
