@@ -1,7 +1,10 @@
 #include "FicheroEjecutable.h"
 
+#include "EscrituraSegura.h"
+
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace velmo {
@@ -80,18 +83,18 @@ TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string&
     return cabecera;
 }
 
+std::string BytesEjecutable(const TregInst& cabecera, const ImagenMemoria& palabras) {
+    std::ostringstream out(std::ios::binary);
+    EscribeRegInst(out, cabecera);
+    for (const auto& palabra : palabras) {
+        EscribeRegInst(out, palabra);
+    }
+    return out.str();
+}
+
 bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
                              const ImagenMemoria& palabras) {
-    std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    bool ok = EscribeRegInst(out, cabecera);
-    for (const auto& palabra : palabras) {
-        ok = ok && EscribeRegInst(out, palabra);
-    }
-    out.close();
-    return ok && !out.fail();
+    return GuardaFicheroSeguro(ruta, BytesEjecutable(cabecera, palabras)) == FalloEscritura::Ninguno;
 }
 
 } // namespace velmo

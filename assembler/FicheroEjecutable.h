@@ -48,7 +48,10 @@ LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta);
 /// The header record of a finished executable: the version name and the listing's name (cut to 20).
 TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string& nombreListado);
 
-/// Writes a whole executable (header and the 128 words); false when the file could not be written.
+/// The bytes of a whole executable: the header and the 128 words.
+std::string BytesEjecutable(const TregInst& cabecera, const ImagenMemoria& palabras);
+
+/// Saves a whole executable through a safe write; false when the file could not be written.
 bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
                              const ImagenMemoria& palabras);
 

@@ -3,7 +3,6 @@
 #include "Listado.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace velmo {
 namespace {
@@ -236,24 +235,17 @@ bool TObjParserFun::DentroDeMemoria(int direccion) {
 
 void TObjParserFun::CreafichInst(const std::string& nombre) {
     nombreFichinst = nombre;
-    Fichinst.open(nombre, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!Fichinst) {
+    registrosPasada2.clear();
+    Fichinst = std::make_unique<EscrituraSegura>(nombre);
+    if (!Fichinst->Abrir()) {
+        Fichinst.reset();
         throw ErrorFicheroMontaje("Error: no se puede crear el fichero " + nombre);
     }
-    fichinstCreado = true;
     VectorReginst = ImagenLibre();
 }
 
 void TObjParserFun::Escribe(const TregInst& reg) {
-    if (EscribeRegInst(Fichinst, reg) && Fichinst.flush()) {
-        return;
-    }
-    // Several failing records would pile up identical boxes: one box, and the assembly fails at its end.
-    if (!falloEscritura) {
-        falloEscritura = true;
-        anfitrion.MuestraMensaje("Error al acceder al fichero", kTituloMontador, IconoMensaje::Error);
-    }
-    Fichinst.clear();
+    registrosPasada2.push_back(reg);
 }
 
 void TObjParserFun::EscribeInstruccion(const std::string& cop, int direccion, int op1, int op2) {
@@ -297,24 +289,13 @@ void TObjParserFun::EscribeInstruccion(const std::string& cop, int direccion, in
 }
 
 void TObjParserFun::LeeEjecutable(const std::string& nombreListado) {
-    Fichinst.close();
-    std::vector<TregInst> registros;
-    {
-        std::ifstream intermedio(nombreFichinst, std::ios::binary);
-        if (!intermedio) {
-            throw ErrorFicheroMontaje("Error: no se puede leer el fichero " + nombreFichinst);
-        }
-        TregInst reg;
-        while (LeeRegInst(intermedio, reg)) {
-            registros.push_back(reg);
-        }
-    }
-    std::ofstream listado(nombreListado, std::ios::binary | std::ios::trunc);
-    if (!listado) {
+    EscrituraSegura listado(nombreListado);
+    if (!listado.Abrir()) {
         throw ErrorFicheroMontaje("Error: no se puede crear el fichero " + nombreListado);
     }
-    listado << CabeceraListado();
-    for (const auto& reg : registros) {
+    std::ostream& texto = listado.Flujo();
+    texto << CabeceraListado();
+    for (const auto& reg : registrosPasada2) {
         if (EsDireccion(reg.direccion)) {
             // The word keeps the name or label text placed in pass 1.
             auto& palabra = VectorReginst[static_cast<std::size_t>(reg.direccion)];
@@ -324,30 +305,33 @@ void TObjParserFun::LeeEjecutable(const std::string& nombreListado) {
             palabra.destino = reg.destino;
             palabra.Valor = reg.Valor;
         }
-        listado << RegistroListado(reg);
+        texto << RegistroListado(reg);
     }
-    listado << SeparadorListado();
-    if (!GuardaFicheroEjecutable(nombreFichinst, CabeceraEjecutable(Version, nombreListado), VectorReginst)) {
+    texto << SeparadorListado();
+    for (const auto& palabra : VectorReginst) {
+        texto << RegistroListado(palabra);
+    }
+    const std::string ejecutable = BytesEjecutable(CabeceraEjecutable(Version, nombreListado), VectorReginst);
+    Fichinst->Flujo().write(ejecutable.data(), static_cast<std::streamsize>(ejecutable.size()));
+    Fichinst->Flujo().flush();
+    if (!Fichinst->Flujo()) {
         throw ErrorFicheroMontaje("Error: no se puede escribir el fichero " + nombreFichinst);
     }
-    for (const auto& palabra : VectorReginst) {
-        listado << RegistroListado(palabra);
-    }
-    listado.close();
-    if (listado.fail()) {
+    if (!listado.Confirmar()) {
         throw ErrorFicheroMontaje("Error: no se puede escribir el fichero " + nombreListado);
     }
 }
 
-bool TObjParserFun::BorraFichinst(const std::string& nombre) {
-    if (Fichinst.is_open()) {
-        Fichinst.close();
-    }
-    if (!fichinstCreado) {
+bool TObjParserFun::ConfirmaFichinst() {
+    return Fichinst != nullptr && Fichinst->Confirmar();
+}
+
+bool TObjParserFun::BorraFichinst(const std::string& /*nombre*/) {
+    if (Fichinst == nullptr) {
         return false;
     }
-    std::error_code error;
-    return std::filesystem::remove(nombre, error) && !error;
+    Fichinst.reset();
+    return true;
 }
 
 } // namespace velmo

@@ -4,12 +4,12 @@
 // semantic errors and warnings of one assembly.
 
 #include "Anfitrion.h"
+#include "EscrituraSegura.h"
 #include "FicheroEjecutable.h"
 #include "RegInst.h"
 #include "TablaSimbolos.h"
 
 #include <array>
-#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -17,7 +17,7 @@
 
 namespace velmo {
 
-/// The output file could not be created, reopened or rewritten; the assembly ends. what() is the Spanish
+/// The executable or its listing could not be created or written; the assembly ends. what() is the Spanish
 /// line for the message list.
 class ErrorFicheroMontaje : public std::runtime_error {
 public:
@@ -69,14 +69,18 @@ public:
     void SetLineaActual(int linea) { lineaActual = linea; }
     /// True once a word would have landed past the last memory address.
     bool prCodigoFueraDeMemoria() const { return codigoFueraDeMemoria; }
-    /// True once appending a record to the output file failed.
-    bool prFalloEscritura() const { return falloEscritura; }
 
+    /// Starts the executable `nombre`: its bytes go to a new temporary file beside it, and whatever is at
+    /// `nombre` stays untouched until ConfirmaFichinst. The records of pass 2 are kept in memory.
     void CreafichInst(const std::string& nombre);
     void EscribeInstruccion(const std::string& cop, int direccion, int op1, int op2);
+    /// Builds the final executable from the records of pass 2 and writes the listing `nombreListado`
+    /// (put in place at once: a failed assembly leaves its listing, as it always has).
     void LeeEjecutable(const std::string& nombreListado);
-    /// Closes the output file and deletes it; true when the file is gone. Whatever stands at the path
-    /// when this assembly could not create its file there (a folder, someone else's file) is left alone.
+    /// Puts the finished executable in the place of the file at its path; false when it could not.
+    bool ConfirmaFichinst();
+    /// Drops the executable of a failed assembly; true when this assembly had started one. Nothing at
+    /// the executable's path is ever removed: it is only replaced by a confirmed executable.
     bool BorraFichinst(const std::string& nombre);
 
     const ImagenMemoria& prVectorReginst() const { return VectorReginst; }
@@ -93,9 +97,9 @@ private:
     TSimbolo* Simboloaux = nullptr;
     int Pasada_ = 1;
     TregInst RegInst;
-    std::fstream Fichinst;
+    std::unique_ptr<EscrituraSegura> Fichinst;
     std::string nombreFichinst;
-    bool fichinstCreado = false;
+    std::vector<TregInst> registrosPasada2;
     std::string Version;
     std::array<int, 4> VectorNumOps{-1, -1, -1, -1};
     ImagenMemoria VectorReginst = ImagenLibre();
@@ -104,7 +108,6 @@ private:
     int lineaPrimerError = -1;
     int lineaActual = 0;
     bool codigoFueraDeMemoria = false;
-    bool falloEscritura = false;
 };
 
 } // namespace velmo
