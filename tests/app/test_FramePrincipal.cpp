@@ -23,6 +23,7 @@
 #include <deque>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace velmo {
 
@@ -532,6 +533,70 @@ private slots:
         ventana->GuardarClick();
         QCOMPARE(Lee(Ruta("ansi.asm")), QByteArray("; direcci\xC3\xB3n \xE2\x82\xAC\n"));
         QVERIFY(!ventana->FicheroModificado);
+    }
+
+    void unicodeSourcesOpenAsTextAndWhatTheEditorCannotHoldIsNeverOpened() {
+        // Windows "Unicode" (UTF-16 with its mark, either order) and UTF-8 with a mark: the mark is no text.
+        const QString texto = "; dirección\r\n\tadd a, b\r\n";
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : texto) {
+            const char bajo = static_cast<char>(c.unicode() & 0xFF);
+            le.append(bajo).append('\0');
+            be.append('\0').append(bajo);
+        }
+        Abre("le.asm", le);
+        QCOMPARE(ventana->MemoIn()->text(), texto);
+        Abre("be.asm", be);
+        QCOMPARE(ventana->MemoIn()->text(), texto);
+        ventana->GuardarClick();
+        QCOMPARE(Lee(Ruta("be.asm")), texto.toUtf8());
+        Abre("bom.asm", "\xEF\xBB\xBF.ver 1\n");
+        QCOMPARE(ventana->MemoIn()->text(), QString(".ver 1\n"));
+
+        // A NUL byte, an executable opened through "Todos", a pipe: a box, and the editor and files as they
+        // were.
+        const QByteArray nulo = QByteArray(".ver 1\n; uno ") + '\0' + " dos\n";
+        const QByteArray vlx = QByteArray(7740, '\0');
+        QVERIFY(mkfifo(Ruta("tuberia.asm").toLocal8Bit().constData(), 0600) == 0);
+        const std::vector<std::pair<QString, std::string>> rechazos = {
+            {"nulo.asm",
+             "No se puede abrir " + Ruta("nulo.asm").toStdString() + ": no es un fichero de texto"},
+            {"prog.vlx",
+             "No se puede abrir " + Ruta("prog.vlx").toStdString() + ": no es un fichero de texto"},
+            {"tuberia.asm",
+             "No se puede leer " + Ruta("tuberia.asm").toStdString() + ": no es un fichero normal"}};
+        Escribe(Ruta("nulo.asm"), nulo);
+        Escribe(Ruta("prog.vlx"), vlx);
+        for (const auto& [nombre, mensaje] : rechazos) {
+            dialogos->mensajes.clear();
+            dialogos->aAbrir.push_back(Ruta(nombre));
+            ventana->AbrirClick();
+            QCOMPARE(dialogos->mensajes.size(), size_t(1));
+            QCOMPARE(dialogos->mensajes[0].texto, mensaje);
+            QCOMPARE(dialogos->mensajes[0].titulo, std::string("Montador"));
+            QCOMPARE(ventana->MemoIn()->text(), QString(".ver 1\n"));
+            QCOMPARE(ventana->ListaFicheros, QStringList{Ruta("bom.asm")});
+            QCOMPARE(ventana->windowTitle(), QString("Montador de Velmo - [bom.asm]"));
+        }
+        ventana->GuardarClick();
+        QCOMPARE(Lee(Ruta("nulo.asm")), nulo);
+        QCOMPARE(Lee(Ruta("prog.vlx")), vlx);
+    }
+
+    void saveKeepsPermissionsAndWritesThroughALink() {
+        Abre("privado.asm", "beq eti\n");
+        QVERIFY(QFile::setPermissions(Ruta("privado.asm"), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(Ruta("privado.asm"), Ruta("enlace.asm")));
+        dialogos->aAbrir.push_back(Ruta("enlace.asm"));
+        ventana->AbrirClick();
+        ventana->MemoIn()->append("add a, b\n");
+        ventana->GuardarClick();
+        QVERIFY(QFileInfo(Ruta("enlace.asm")).isSymLink());
+        QCOMPARE(Lee(Ruta("privado.asm")), QByteArray("beq eti\nadd a, b\n"));
+        struct stat estado {};
+        QCOMPARE(stat(Ruta("privado.asm").toLocal8Bit().constData(), &estado), 0);
+        QCOMPARE(estado.st_mode & 0777u, 0600u);
+        QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void failedLoadNeverOverwritesTheFile() {
