@@ -50,6 +50,12 @@ LecturaAcotada LeeFicheroAcotado(const fs::path& ruta, std::size_t limite, TipoF
     return res;
 }
 
+bool NoEsFicheroNormal(const fs::path& ruta) {
+    std::error_code ec;
+    const fs::file_status estado = fs::status(ruta, ec);
+    return fs::exists(estado) && !fs::is_regular_file(estado);
+}
+
 std::string TextoFalloLectura(EstadoLecturaAcotada estado, const std::string& ruta, std::size_t limite) {
     switch (estado) {
     case EstadoLecturaAcotada::Correcto:

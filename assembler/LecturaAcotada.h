@@ -29,6 +29,10 @@ enum class TipoFicheroLeido {
 LecturaAcotada LeeFicheroAcotado(const std::filesystem::path& ruta, std::size_t limite,
                                  TipoFicheroLeido tipo = TipoFicheroLeido::TambienTuberias);
 
+/// True when `ruta` exists and is not a regular file (a pipe, a device, a folder): the desktop program
+/// opens none of them. A missing path is not refused here; opening it fails on its own.
+bool NoEsFicheroNormal(const std::filesystem::path& ruta);
+
 /// A short Spanish reason for a failed read of `ruta` (empty when it was read).
 std::string TextoFalloLectura(EstadoLecturaAcotada estado, const std::string& ruta, std::size_t limite);
 

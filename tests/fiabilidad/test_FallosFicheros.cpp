@@ -273,6 +273,31 @@ TEST_F(FallosFicheros, MicroprogramSaveThatFailsKeepsTheOldFileAndLeavesNoLitter
     EXPECT_EQ(lectura.microprograma[3].Salto, 12);
 }
 
+TEST_F(FallosFicheros, MicroprogramSaveKeepsPermissionsFollowsLinksAndUsesAFreshTemporaryFile) {
+    const fs::path mpr = dir / "micro.mpr";
+    ASSERT_TRUE(GuardaFicheroMicroprograma(mpr.string(), Microprograma{}));
+    fs::permissions(mpr, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace);
+    const fs::path enlace = dir / "enlace.mpr";
+    fs::create_symlink("micro.mpr", enlace);
+    // A link planted under a temporary name someone could guess is never written through.
+    const fs::path ajeno = dir / "ajeno";
+    Escribe(ajeno, "datos del usuario");
+    fs::create_symlink(ajeno, dir / "micro.mpr.tmp~");
+
+    ASSERT_TRUE(GuardaFicheroMicroprograma(enlace.string(), Alterno()));
+    EXPECT_TRUE(fs::is_symlink(enlace));
+    EXPECT_EQ(LeeFicheroMicroprograma(mpr.string()).microprograma[3].Salto, 12);
+    EXPECT_EQ(fs::status(mpr).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Bytes(ajeno), "datos del usuario");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 4);
+}
+
+TEST_F(FallosFicheros, EndlessDevicesAreReadOnlyAsFarAsTheFixedSizes) {
+    // The readers stop at the records they need: an endless device gives a wrong header at once.
+    EXPECT_EQ(LeeFicheroEjecutable("/dev/zero").estado, EstadoLectura::CabeceraIncorrecta);
+    EXPECT_EQ(LeeFicheroMicroprograma("/dev/zero").estado, EstadoLecturaMpr::CabeceraIncorrecta);
+}
+
 TEST_F(FallosFicheros, MicroprogramThatVanishedOrBecameAFolderCannotBeOpened) {
     const fs::path mpr = dir / "micro.mpr";
     EXPECT_EQ(LeeFicheroMicroprograma(mpr.string()).estado, EstadoLecturaMpr::NoSePuedeAbrir);
