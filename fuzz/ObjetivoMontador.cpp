@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -18,12 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const std::string_view bytes(reinterpret_cast<const char*>(datos), tamano);
     const std::string ejecutable = fuzz::Carpeta().Ruta("f.vlx");
 
+    // Each input starts with no executable: a failed assembly writes none, and removes nothing.
+    std::remove(ejecutable.c_str());
     AnfitrionSinVentanas anfitrion;
     const std::string texto = ConLineaFinal(TextoFuenteAUtf8(bytes));
     const ResultadoMontaje resultado = Montar(texto, ejecutable, anfitrion);
 
     // A successful assembly leaves a whole executable that the simulator opens cleanly; a failed one
-    // leaves none behind.
+    // writes none.
     const LecturaEjecutable lectura = LeeFicheroEjecutable(ejecutable);
     if (resultado.correcto != (lectura.estado == EstadoLectura::Correcto)) {
         std::abort();

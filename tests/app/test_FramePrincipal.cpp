@@ -1,5 +1,6 @@
 #include "AnfitrionGrabador.h"
 #include "DialogosMontador.h"
+#include "DiscoLleno.h"
 #include "FormNuevoFichAMontar.h"
 #include "FramePrincipal.h"
 
@@ -19,10 +20,8 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include <csignal>
 #include <deque>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace velmo {
@@ -638,16 +637,11 @@ private slots:
     void saveOnAFullDiskKeepsTheOldSource() {
         Abre("prog.asm", "beq eti\n");
         ventana->MemoIn()->append("\tadd a, b ; una línea bastante más larga que el límite\n");
-        // Writes beyond 16 bytes fail in this process as on a full disk, also for root.
-        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit antes{};
-        getrlimit(RLIMIT_FSIZE, &antes);
-        rlimit limite = antes;
-        limite.rlim_cur = 16;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-        ventana->GuardarClick();
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, senal);
+        {
+            pruebas::DiscoLleno lleno(16);
+            QVERIFY(lleno.Activo());
+            ventana->GuardarClick();
+        }
         QCOMPARE(Lee(Ruta("prog.asm")), QByteArray("beq eti\n"));
         QCOMPARE(dialogos->mensajes.size(), size_t(1));
         QCOMPARE(dialogos->mensajes[0].texto,

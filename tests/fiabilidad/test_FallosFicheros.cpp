@@ -5,6 +5,7 @@
 // regular file, folders in the place of files, and a file-size limit standing for a full disk.
 
 #include "AnfitrionMaquinaGrabador.h"
+#include "DiscoLleno.h"
 #include "FicheroEjecutable.h"
 #include "FicheroMicroprograma.h"
 #include "Montaje.h"
@@ -12,13 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using pruebas::AnfitrionMaquinaGrabador;
+using pruebas::DiscoLleno;
 
 const std::string kSuma = ".ver 1\n.data 20\ndw a 5\ndw b 7\n.code\n\tadd a, b\n\tbeq 0\n";
 const std::string kCopia = ".ver 1\n.data 20\ndw a 5\ndw b 7\n.code\n\tmov a, b\n\tmov b, a\n\tbeq 0\n";
@@ -41,28 +41,6 @@ void Escribe(const fs::path& ruta, const std::string& bytes) {
     out << bytes;
     ASSERT_TRUE(out.flush());
 }
-
-// Writes beyond `bytes` fail in this process as on a full disk (EFBIG instead of ENOSPC), also for root.
-class DiscoLleno {
-public:
-    explicit DiscoLleno(rlim_t bytes) {
-        senal_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &antes_);
-        rlimit limite = antes_;
-        limite.rlim_cur = bytes;
-        activo_ = setrlimit(RLIMIT_FSIZE, &limite) == 0;
-    }
-    ~DiscoLleno() {
-        setrlimit(RLIMIT_FSIZE, &antes_);
-        std::signal(SIGXFSZ, senal_);
-    }
-    bool Activo() const { return activo_; }
-
-private:
-    rlimit antes_{};
-    void (*senal_)(int) = nullptr;
-    bool activo_ = false;
-};
 
 class FallosFicheros : public ::testing::Test {
 protected:

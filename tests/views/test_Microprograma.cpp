@@ -4,6 +4,7 @@
 #include "AnfitrionGUI.h"
 #include "AnfitrionSinVentanas.h"
 #include "ConfiguraAlu.h"
+#include "DiscoLleno.h"
 #include "EntornoPruebas.h"
 #include "FicheroMicroprograma.h"
 #include "FormMicroprogramable.h"
@@ -23,10 +24,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include <csignal>
 #include <filesystem>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace velmo;
@@ -235,18 +234,13 @@ private slots:
         const QByteArray previo = Lee(e.rutaGuardar);
         QCOMPARE(previo.size(), 374);
 
-        // Writes beyond 100 bytes fail as on a full disk (also for root): the new file never takes the
-        // old one's place.
-        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit antes{};
-        getrlimit(RLIMIT_FSIZE, &antes);
-        rlimit limite = antes;
-        limite.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+        // The disk is full: the new file never takes the old one's place.
         e.f.VectorMicroInst = MicroprogramaVariado();
-        e.f.BotonGuardarComo->click();
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, senal);
+        {
+            pruebas::DiscoLleno lleno(100);
+            QVERIFY(lleno.Activo());
+            e.f.BotonGuardarComo->click();
+        }
         QCOMPARE(e.guion.mensajes.size(), std::size_t(1));
         QCOMPARE(e.guion.mensajes[0].texto, QStringLiteral("Error de fichero"));
         QVERIFY(e.guion.mensajes[0].icono == IconoCaja::Error);
