@@ -1,11 +1,9 @@
 #include "FicheroEjecutable.h"
 
 #include "EscrituraSegura.h"
+#include "LecturaAcotada.h"
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <system_error>
 
 namespace velmo {
 
@@ -45,16 +43,14 @@ ImagenMemoria ImagenLibre() {
 
 LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta) {
     LecturaEjecutable lectura;
-    // A folder opens as a stream on some systems and then reads as an empty, "incorrect" file.
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(ruta, ec)) {
-        in.open(ruta, std::ios::binary);
-    }
-    if (!in.is_open() || !in) {
+    // Nothing past the 129 records is ever read: an endless device costs no more than a real file. A
+    // folder cannot be opened.
+    const LecturaAcotada fichero = LeePrincipioDeFichero(ruta, kRegistrosEjecutable * kTamRegInst);
+    if (fichero.estado != EstadoLecturaAcotada::Correcto) {
         lectura.estado = EstadoLectura::NoSePuedeAbrir;
         return lectura;
     }
+    std::istringstream in(fichero.bytes);
     if (!LeeRegInst(in, lectura.cabecera)) {
         lectura.estado = EstadoLectura::CabeceraIncorrecta;
         return lectura;

@@ -1,11 +1,10 @@
 #include "FicheroMicroprograma.h"
 
 #include "EscrituraSegura.h"
+#include "LecturaAcotada.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <sstream>
 
 namespace velmo {
 
@@ -51,16 +50,13 @@ bool MicroinstruccionValida(const TMicroInstProgramable& m) {
 
 LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta) {
     LecturaMicroprograma res;
-    // A folder opens as a stream on some systems and then reads as a file too short for its header.
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(ruta, ec)) {
-        in.open(ruta, std::ios::binary);
-    }
-    if (!in.is_open() || !in) {
+    // A folder cannot be opened; nothing past the 17 records is ever read.
+    const LecturaAcotada fichero = LeePrincipioDeFichero(ruta, kRegistrosMpr * kTamRegistroMpr);
+    if (fichero.estado != EstadoLecturaAcotada::Correcto) {
         res.estado = EstadoLecturaMpr::NoSePuedeAbrir;
         return res;
     }
+    std::istringstream in(fichero.bytes);
     Registro r{};
     if (!LeeRegistro(in, r)) {
         res.estado = EstadoLecturaMpr::CabeceraIlegible;
