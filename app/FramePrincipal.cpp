@@ -2,7 +2,9 @@
 
 #include "CodificacionTexto.h"
 #include "DialogosMontador.h"
+#include "EscrituraSegura.h"
 #include "FormNuevoFichAMontar.h"
+#include "LecturaAcotada.h"
 #include "LexerVelmo.h"
 #include "UtilidadesStr.h"
 
@@ -20,7 +22,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -48,8 +49,6 @@ const char* const kSinTitulo = "SinTítulo";
 constexpr int kMarcaError = 1;
 constexpr int kIndicadorError = 8;
 constexpr int kAltoPanelInferior = 120;
-// No real source comes near this; a larger file is refused rather than stalling the editor.
-constexpr qint64 kTamanoMaximoFuente = 16 * 1024 * 1024;
 
 QFont FuenteCourier() {
     QFont fuente("Courier New");
@@ -393,25 +392,34 @@ void TFramePrincipal::NuevoClick() {
     ProgramaActualizacion();
 }
 
-void TFramePrincipal::CargaFichero(const QString& ruta) {
-    QFile fichero(ruta);
-    QByteArray bytes;
-    bool cargado = false;
-    if (fichero.open(QIODevice::ReadOnly) && fichero.size() <= kTamanoMaximoFuente) {
-        bytes = fichero.readAll();
-        cargado = fichero.error() == QFileDevice::NoError;
+bool TFramePrincipal::CargaFichero(const QString& ruta) {
+    const LecturaAcotada lectura =
+        LeeFicheroAcotado(QFile::encodeName(ruta).toStdString(), kLimiteFuente, TipoFicheroLeido::SoloNormal);
+    if (lectura.estado == EstadoLecturaAcotada::NoEsFicheroNormal) {
+        fDialogos.MuestraMensaje(TextoFalloLectura(lectura.estado, ruta.toStdString(), kLimiteFuente), kCaja,
+                                 IconoMensaje::Error);
+        return false;
+    }
+    const bool cargado = lectura.estado == EstadoLecturaAcotada::Correcto;
+    const std::string texto = cargado ? TextoFuenteAUtf8(lectura.bytes) : std::string();
+    // The editor ends its text at a NUL: it would show part of the file and a save would cut it there.
+    if (!EsTextoFuente(texto)) {
+        fDialogos.MuestraMensaje("No se puede abrir " + ruta.toStdString() + ": no es un fichero de texto",
+                                 kCaja, IconoMensaje::Error);
+        return false;
     }
     fCargaFallida = !cargado;
     if (cargado) {
         // New lines follow the file's own line ends.
-        fMemoIn->setEolMode(bytes.contains("\r\n") ? QsciScintilla::EolWindows
-                                                   : static_cast<QsciScintilla::EolMode>(fEolPorDefecto));
-        fMemoIn->setText(
-            QString::fromStdString(TextoFuenteAUtf8(std::string_view(bytes.constData(), bytes.size()))));
+        fMemoIn->setEolMode(texto.find("\r\n") != std::string::npos
+                                ? QsciScintilla::EolWindows
+                                : static_cast<QsciScintilla::EolMode>(fEolPorDefecto));
+        fMemoIn->setText(QString::fromStdString(texto));
     } else {
         fMemoIn->setText("Fichero demasiado grande");
     }
     fMemoIn->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    return true;
 }
 
 void TFramePrincipal::AbrirClick() {
@@ -422,9 +430,11 @@ void TFramePrincipal::AbrirClick() {
     if (!PasoCambiosSinGuardar()) {
         return;
     }
+    if (!CargaFichero(ruta)) {
+        return;
+    }
     ListaFicheros = QStringList{ruta};
     FichSalida = QString::fromStdString(QuitaExtension(ruta.toStdString())) + ".vlx";
-    CargaFichero(ruta);
     QuitaMarcaError(true);
     fMemoOut->clear();
     HabilitaEdicion();
@@ -435,17 +445,17 @@ void TFramePrincipal::AbrirClick() {
 }
 
 bool TFramePrincipal::EscribeFichero(const QString& ruta) {
-    QSaveFile fichero(ruta);
-    // Unbuffered, and the written size checked before the file replaces the old one: on a full disk a
-    // buffered write that stops short is not reported, and the source would be replaced by its first part.
-    if (fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QByteArray bytes = fMemoIn->text().toUtf8();
-        if (fichero.write(bytes) == bytes.size() && fichero.size() == bytes.size() && fichero.commit()) {
-            return true;
-        }
+    const QByteArray bytes = fMemoIn->text().toUtf8();
+    const FalloEscritura fallo = GuardaFicheroSeguro(QFile::encodeName(ruta).toStdString(),
+                                                     std::string_view(bytes.constData(), bytes.size()));
+    if (fallo == FalloEscritura::Ninguno) {
+        return true;
     }
-    fDialogos.MuestraMensaje(("No se ha podido guardar el fichero " + ruta).toStdString(), kCaja,
-                             IconoMensaje::Error);
+    QString texto = "No se ha podido guardar el fichero " + ruta;
+    if (fallo == FalloEscritura::NoEsFicheroNormal) {
+        texto += ": no es un fichero normal";
+    }
+    fDialogos.MuestraMensaje(texto.toStdString(), kCaja, IconoMensaje::Error);
     return false;
 }
 

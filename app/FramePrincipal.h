@@ -114,7 +114,9 @@ private:
     bool GuardaConResultado();
     bool GuardaComoConResultado();
     bool EscribeFichero(const QString& ruta);
-    void CargaFichero(const QString& ruta);
+    /// Reads the source at `ruta` into the editor; false, with a box and nothing changed, when it is not a
+    /// file the editor can hold (a pipe or a device, a binary file).
+    bool CargaFichero(const QString& ruta);
     void PintaMarcaError();
     void QuitaMarcaError(bool siempreRepinta);
     bool TeclaFinInteligente(bool conSeleccion);

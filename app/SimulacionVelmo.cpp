@@ -2,13 +2,12 @@
 
 #include "AnfitrionGUI.h"
 #include "DiagramasSimulacion.h"
+#include "EscrituraSegura.h"
 #include "TrazaCiclos.h"
 #include "VentanaPrincipal.h"
 #include "VentanasMemoriaYTablas.h"
 
-#include <QSaveFile>
-
-#include <sstream>
+#include <QFile>
 
 namespace velmo {
 
@@ -23,37 +22,20 @@ SimulacionVelmo::SimulacionVelmo(TVentanaPrincipal& principal, const QString& ru
 SimulacionVelmo::~SimulacionVelmo() = default;
 
 bool SimulacionVelmo::GuardaTraza(const QString& ruta, bool vcd) {
-    // Written whole or not at all; the text goes out in pieces, so a million cycles never sit in memory.
-    QSaveFile fichero(ruta);
-    if (!fichero.open(QIODevice::WriteOnly)) {
+    // Written whole or not at all, straight into the temporary file: a million cycles never sit in memory.
+    EscrituraSegura escritura(QFile::encodeName(ruta).toStdString());
+    if (!escritura.Abrir()) {
         return false;
     }
-    std::ostringstream texto;
-    const auto vuelca = [&] {
-        const std::string datos = texto.str();
-        texto.str({});
-        return fichero.write(datos.data(), static_cast<qint64>(datos.size())) ==
-               static_cast<qint64>(datos.size());
-    };
     std::unique_ptr<EscritorTraza> escritor;
     if (vcd) {
-        escritor = std::make_unique<TrazaVcd>(texto);
+        escritor = std::make_unique<TrazaVcd>(escritura.Flujo());
     } else {
-        escritor = std::make_unique<TrazaCsv>(texto);
+        escritor = std::make_unique<TrazaCsv>(escritura.Flujo());
     }
-    constexpr std::streamoff kTrozo = 1 << 20;
-    bool escrito = true;
-    const bool recorrido = historia_.Recorre([&](const TSimuladorVelmo& s) {
-        escritor->Escribe(TomaMuestra(s));
-        if (texto.tellp() > kTrozo) {
-            escrito = vuelca() && escrito;
-        }
-    });
-    if (!recorrido || !vuelca() || !escrito) {
-        fichero.cancelWriting();
-        return false;
-    }
-    return fichero.commit();
+    const bool recorrido =
+        historia_.Recorre([&](const TSimuladorVelmo& s) { escritor->Escribe(TomaMuestra(s)); });
+    return recorrido && escritura.Confirmar();
 }
 
 } // namespace velmo

@@ -13,6 +13,7 @@
 #include "FormEligeSim.h"
 #include "FormMicroprogramable.h"
 #include "Framemicroprograma.h"
+#include "LecturaAcotada.h"
 #include "MapasComponentes.h"
 #include "Plataforma.h"
 #include "RegistroGlobal.h"
@@ -20,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMdiArea>
@@ -497,6 +499,15 @@ bool TVentanaPrincipal::AbrirFichero(const QString& ruta) {
 
 bool TVentanaPrincipal::AbrirFicheroVelmo(const QString& ruta) {
     BarraEstado(QStringLiteral("Seleccione las características de Velmo a simular"));
+    // A pipe would freeze the program waiting for a writer; a device or a folder is no executable.
+    if (NoEsFicheroNormal(QFile::encodeName(ruta).toStdString())) {
+        SimuladorVelmo.reset();
+        Modal().mensaje(this,
+                        QString::fromStdString(TextoFalloLectura(EstadoLecturaAcotada::NoEsFicheroNormal,
+                                                                 ruta.toStdString(), 0)),
+                        kTitulo, IconoCaja::Error);
+        return false;
+    }
     if (fabrica_) {
         try {
             SimuladorVelmo = fabrica_(*this, ruta);

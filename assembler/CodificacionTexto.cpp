@@ -69,6 +69,42 @@ std::size_t DecodificaUtf8(std::string_view text, std::size_t i, char32_t& cp) {
     return len;
 }
 
+// UTF-16 code units to UTF-8; a unit of a broken pair, or a last odd byte, becomes U+FFFD.
+std::string Utf16AUtf8(std::string_view bytes, bool granExtremo) {
+    const auto unidad = [&](std::size_t i) -> char32_t {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+        return granExtremo ? char32_t((b0 << 8) | b1) : char32_t((b1 << 8) | b0);
+    };
+    constexpr char32_t kSustituto = 0xFFFD;
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t cp = unidad(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t baja = unidad(i + 2);
+            if (baja >= 0xDC00 && baja <= 0xDFFF) {
+                AnadeUtf8(out, 0x10000 + ((cp - 0xD800) << 10) + (baja - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = kSustituto;
+        }
+        AnadeUtf8(out, cp);
+    }
+    if (i < bytes.size()) {
+        AnadeUtf8(out, kSustituto);
+    }
+    return out;
+}
+
+bool EmpiezaPor(std::string_view bytes, std::string_view marca) {
+    return bytes.substr(0, marca.size()) == marca;
+}
+
 } // namespace
 
 bool EsUtf8Valido(std::string_view bytes) {
@@ -122,7 +158,20 @@ std::string Utf8ACp1252(std::string_view text) {
 }
 
 std::string TextoFuenteAUtf8(std::string_view bytes) {
+    if (EmpiezaPor(bytes, "\xFF\xFE")) {
+        return Utf16AUtf8(bytes.substr(2), false);
+    }
+    if (EmpiezaPor(bytes, "\xFE\xFF")) {
+        return Utf16AUtf8(bytes.substr(2), true);
+    }
+    if (EmpiezaPor(bytes, "\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     return EsUtf8Valido(bytes) ? std::string(bytes) : Cp1252AUtf8(bytes);
+}
+
+bool EsTextoFuente(std::string_view texto) {
+    return texto.find('\0') == std::string_view::npos;
 }
 
 } // namespace velmo

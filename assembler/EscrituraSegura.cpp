@@ -2,6 +2,7 @@
 
 #include <random>
 #include <system_error>
+#include <unistd.h>
 
 namespace velmo {
 
@@ -76,6 +77,10 @@ bool EscrituraSegura::Abrir() {
     if (destino_.filename().empty()) {
         return Falla(FalloEscritura::NoSePuedeCrear);
     }
+    // A file its owner made read-only is not replaced behind their back, as no plain write would.
+    if (existia_ && ::access(destino_.c_str(), W_OK) != 0) {
+        return Falla(FalloEscritura::NoSePuedeEscribir);
+    }
     permisos_ = estado.permissions();
 
     std::random_device azar;
@@ -97,6 +102,11 @@ bool EscrituraSegura::Abrir() {
         temporal_.clear();
         return Falla(FalloEscritura::NoSePuedeCrear);
     }
+    if (existia_) {
+        // Before any byte is written: the contents of a private file are never readable by others.
+        std::error_code ec2;
+        fs::permissions(temporal_, permisos_, fs::perm_options::replace, ec2);
+    }
     bufer_.Asigna(fichero_);
     flujo_.clear();
     return true;
@@ -116,9 +126,6 @@ bool EscrituraSegura::Confirmar() {
         return Falla(FalloEscritura::NoSePuedeEscribir);
     }
     std::error_code ec;
-    if (existia_) {
-        fs::permissions(temporal_, permisos_, fs::perm_options::replace, ec);
-    }
     fs::rename(temporal_, destino_, ec);
     if (ec) {
         return Falla(FalloEscritura::NoSePuedeEscribir);

@@ -1,9 +1,9 @@
 #include "FicheroEjecutable.h"
 
-#include <filesystem>
-#include <fstream>
+#include "EscrituraSegura.h"
+#include "LecturaAcotada.h"
+
 #include <sstream>
-#include <system_error>
 
 namespace velmo {
 
@@ -41,29 +41,20 @@ ImagenMemoria ImagenLibre() {
     return imagen;
 }
 
-bool LeeBytesFichero(const std::string& ruta, std::string& bytes) {
-    // A folder opens as a stream on some systems and then reads as an empty file.
-    std::error_code ec;
-    if (std::filesystem::is_directory(ruta, ec)) {
+bool LeeBytesFichero(const std::string& ruta, std::string& bytes, std::size_t limite) {
+    // Nothing past what the readers look at is ever read: an endless device costs no more than a real
+    // file. A folder cannot be opened.
+    LecturaAcotada fichero = LeePrincipioDeFichero(ruta, limite);
+    if (fichero.estado != EstadoLecturaAcotada::Correcto) {
         return false;
     }
-    std::ifstream in(ruta, std::ios::binary);
-    if (!in.is_open() || !in) {
-        return false;
-    }
-    std::ostringstream contenido;
-    contenido << in.rdbuf();
-    // An empty file leaves the copy failed without being unreadable.
-    if (in.bad()) {
-        return false;
-    }
-    bytes = std::move(contenido).str();
+    bytes = std::move(fichero.bytes);
     return true;
 }
 
 LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta) {
     std::string bytes;
-    if (!LeeBytesFichero(ruta, bytes)) {
+    if (!LeeBytesFichero(ruta, bytes, kRegistrosEjecutable * kTamRegInst)) {
         LecturaEjecutable lectura;
         lectura.estado = EstadoLectura::NoSePuedeAbrir;
         return lectura;
@@ -113,14 +104,7 @@ std::string BytesEjecutable(const TregInst& cabecera, const ImagenMemoria& palab
 
 bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
                              const ImagenMemoria& palabras) {
-    const std::string bytes = BytesEjecutable(cabecera, palabras);
-    std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    return GuardaFicheroSeguro(ruta, BytesEjecutable(cabecera, palabras)) == FalloEscritura::Ninguno;
 }
 
 } // namespace velmo

@@ -4,6 +4,7 @@
 #include "RegInst.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -49,16 +50,17 @@ LecturaEjecutable LeeFicheroEjecutable(const std::string& ruta);
 /// The same reading over the bytes of an executable held in memory (never NoSePuedeAbrir).
 LecturaEjecutable LeeEjecutable(std::string_view bytes);
 
-/// The whole contents of the file at `ruta`; false when it cannot be opened or read (a folder cannot).
-bool LeeBytesFichero(const std::string& ruta, std::string& bytes);
+/// At most the first `limite` bytes of the file at `ruta` (the size of the records its reader looks at);
+/// false when it cannot be opened or read (a folder cannot).
+bool LeeBytesFichero(const std::string& ruta, std::string& bytes, std::size_t limite);
 
 /// The header record of a finished executable: the version name and the listing's name (cut to 20).
 TregInst CabeceraEjecutable(const std::string& nombreVersion, const std::string& nombreListado);
 
-/// The bytes of a whole executable (header and the 128 words), exactly as the file holds them.
+/// The bytes of a whole executable: the header and the 128 words.
 std::string BytesEjecutable(const TregInst& cabecera, const ImagenMemoria& palabras);
 
-/// Writes a whole executable (header and the 128 words); false when the file could not be written.
+/// Saves a whole executable through a safe write; false when the file could not be written.
 bool GuardaFicheroEjecutable(const std::string& ruta, const TregInst& cabecera,
                              const ImagenMemoria& palabras);
 

@@ -8,7 +8,10 @@ namespace velmo {
 
 namespace fs = std::filesystem;
 
-LecturaAcotada LeeFicheroAcotado(const fs::path& ruta, std::size_t limite, TipoFicheroLeido tipo) {
+namespace {
+
+// `principio`: only the first `limite` bytes are wanted, and a longer file is no fault.
+LecturaAcotada Lee(const fs::path& ruta, std::size_t limite, TipoFicheroLeido tipo, bool principio) {
     LecturaAcotada res;
     std::error_code ec;
     const fs::file_status estado = fs::status(ruta, ec);
@@ -24,10 +27,11 @@ LecturaAcotada LeeFicheroAcotado(const fs::path& ruta, std::size_t limite, TipoF
         return res;
     }
     // One byte past the limit tells a file that is too large from one that fills it exactly.
+    const std::size_t hasta = principio ? limite : limite + 1;
     constexpr std::size_t kTrozo = 64 * 1024;
-    while (res.bytes.size() <= limite) {
+    while (res.bytes.size() < hasta) {
         const std::size_t antes = res.bytes.size();
-        const std::size_t pide = std::min(kTrozo, limite + 1 - antes);
+        const std::size_t pide = std::min(kTrozo, hasta - antes);
         res.bytes.resize(antes + pide);
         in.read(res.bytes.data() + antes, static_cast<std::streamsize>(pide));
         res.bytes.resize(antes + static_cast<std::size_t>(in.gcount()));
@@ -48,6 +52,22 @@ LecturaAcotada LeeFicheroAcotado(const fs::path& ruta, std::size_t limite, TipoF
     }
     res.estado = EstadoLecturaAcotada::Correcto;
     return res;
+}
+
+} // namespace
+
+LecturaAcotada LeeFicheroAcotado(const fs::path& ruta, std::size_t limite, TipoFicheroLeido tipo) {
+    return Lee(ruta, limite, tipo, false);
+}
+
+LecturaAcotada LeePrincipioDeFichero(const fs::path& ruta, std::size_t limite, TipoFicheroLeido tipo) {
+    return Lee(ruta, limite, tipo, true);
+}
+
+bool NoEsFicheroNormal(const fs::path& ruta) {
+    std::error_code ec;
+    const fs::file_status estado = fs::status(ruta, ec);
+    return fs::exists(estado) && !fs::is_regular_file(estado);
 }
 
 std::string TextoFalloLectura(EstadoLecturaAcotada estado, const std::string& ruta, std::size_t limite) {

@@ -29,6 +29,15 @@ enum class TipoFicheroLeido {
 LecturaAcotada LeeFicheroAcotado(const std::filesystem::path& ruta, std::size_t limite,
                                  TipoFicheroLeido tipo = TipoFicheroLeido::TambienTuberias);
 
+/// At most the first `limite` bytes of `ruta`, for files of fixed-size records whose readers never look
+/// past them: a longer file is not refused, and an endless device is read no further.
+LecturaAcotada LeePrincipioDeFichero(const std::filesystem::path& ruta, std::size_t limite,
+                                     TipoFicheroLeido tipo = TipoFicheroLeido::TambienTuberias);
+
+/// True when `ruta` exists and is not a regular file (a pipe, a device, a folder): the desktop program
+/// opens none of them. A missing path is not refused here; opening it fails on its own.
+bool NoEsFicheroNormal(const std::filesystem::path& ruta);
+
 /// A short Spanish reason for a failed read of `ruta` (empty when it was read).
 std::string TextoFalloLectura(EstadoLecturaAcotada estado, const std::string& ruta, std::size_t limite);
 

@@ -240,15 +240,8 @@ void TObjParserFun::CreafichInst(SalidaMontaje& salida) {
 }
 
 void TObjParserFun::Escribe(const TregInst& reg) {
+    // Kept in memory until the executable is complete: nothing reaches its path before then.
     registros.push_back(reg);
-    if (Fichinst->AnadeRegistro(reg)) {
-        return;
-    }
-    // Several failing records would pile up identical boxes: one box, and the assembly fails at its end.
-    if (!falloEscritura) {
-        falloEscritura = true;
-        anfitrion.MuestraMensaje("Error al acceder al fichero", kTituloMontador, IconoMensaje::Error);
-    }
 }
 
 void TObjParserFun::EscribeInstruccion(const std::string& cop, int direccion, int op1, int op2) {
@@ -310,6 +303,10 @@ void TObjParserFun::LeeEjecutable(const std::string& nombreListado) {
         listado += RegistroListado(palabra);
     }
     Fichinst->Termina(listado, BytesEjecutable(CabeceraEjecutable(Version, nombreListado), VectorReginst));
+}
+
+bool TObjParserFun::ConfirmaFichinst() {
+    return Fichinst != nullptr && Fichinst->Confirma();
 }
 
 bool TObjParserFun::BorraFichinst() {

@@ -64,8 +64,6 @@ public:
     void SetLineaActual(int linea) { lineaActual = linea; }
     /// True once a word would have landed past the last memory address.
     bool prCodigoFueraDeMemoria() const { return codigoFueraDeMemoria; }
-    /// True once appending a record to the output file failed.
-    bool prFalloEscritura() const { return falloEscritura; }
 
     /// The records of pass 2 go to `salida` from now on. Throws ErrorFicheroMontaje.
     void CreafichInst(SalidaMontaje& salida);
@@ -73,7 +71,10 @@ public:
     /// Places the records written into the memory image and hands the listing and the executable (whose
     /// header names `nombreListado`) to the output. Throws ErrorFicheroMontaje.
     void LeeEjecutable(const std::string& nombreListado);
-    /// No executable of this assembly remains; true when one it made is gone.
+    /// Puts the finished executable in the place of the file at its path; false when it could not.
+    bool ConfirmaFichinst();
+    /// No executable of this assembly remains; true when one it made is gone. Nothing at the executable's
+    /// path is ever removed: it is only replaced by a confirmed executable.
     bool BorraFichinst();
 
     const ImagenMemoria& prVectorReginst() const { return VectorReginst; }
@@ -100,7 +101,6 @@ private:
     int lineaPrimerError = -1;
     int lineaActual = 0;
     bool codigoFueraDeMemoria = false;
-    bool falloEscritura = false;
 };
 
 } // namespace velmo

@@ -63,12 +63,8 @@ void TParser::parse(const std::string& rutaSalida, SalidaMontaje& salida) {
                 ctx.errorSemantico = true;
             }
             if (resultado2 == 0 && !ctx.errorSintactico) {
-                if (fun.prFalloEscritura()) {
-                    errorFichero = "Error: no se puede escribir el fichero " + rutaSalida;
-                } else {
-                    fun.LeeEjecutable(rutaSalida + ".txt");
-                    terminado = true;
-                }
+                fun.LeeEjecutable(rutaSalida + ".txt");
+                terminado = true;
             }
         }
     } catch (const ErrorLexLib& e) {
@@ -94,6 +90,11 @@ void TParser::parse(const std::string& rutaSalida, SalidaMontaje& salida) {
     }
     if (ctx.erroresSintaxis > 0) {
         ctx.errorSintactico = true;
+    }
+    // Only a complete executable of an assembly without errors takes the place of the file at its path.
+    if (terminado && !ctx.errorSintactico && !ctx.errorSemantico && errorFichero.empty() &&
+        !fun.ConfirmaFichinst()) {
+        errorFichero = "Error: no se puede escribir el fichero " + rutaSalida;
     }
     if (!errorFichero.empty()) {
         mensajes.push_back({ClaseMensaje::Error, -1, errorFichero});

@@ -1,15 +1,15 @@
 // velmo-montador: assembles a Velmo source from the command line, exactly as the workbench does.
 
 #include "CodificacionTexto.h"
+#include "EscrituraSegura.h"
+#include "LecturaAcotada.h"
 #include "Montaje.h"
 #include "UtilidadesStr.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 namespace {
 
@@ -56,32 +56,40 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::error_code error;
-    std::ifstream entrada(fuente, std::ios::binary);
-    if (std::filesystem::is_directory(fuente, error) || !entrada) {
-        std::cerr << "velmo-montador: no se puede leer el fichero " << fuente << '\n';
+    // Pipes are read too; an endless or enormous input stops at the limit.
+    const auto lectura = velmo::LeeFicheroAcotado(fuente, velmo::kLimiteFuente);
+    if (lectura.estado != velmo::EstadoLecturaAcotada::Correcto) {
+        std::cerr << "velmo-montador: "
+                  << velmo::TextoFalloLectura(lectura.estado, fuente, velmo::kLimiteFuente) << '\n';
         return 2;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(entrada), {}};
-    if (entrada.bad()) {
-        std::cerr << "velmo-montador: no se puede leer el fichero " << fuente << '\n';
+    const std::string texto = velmo::TextoFuenteAUtf8(lectura.bytes);
+    if (!velmo::EsTextoFuente(texto)) {
+        std::cerr << "velmo-montador: el fichero " << fuente << " no es un fuente de texto\n";
         return 2;
     }
     if (ejecutable.empty()) {
         ejecutable = velmo::QuitaExtension(fuente) + ".vlx";
     }
 
-    // The executable and its listing are written over whatever is at their paths: never over the source.
+    // The executable and its listing replace regular files only, and never the source.
+    std::error_code error;
     for (const auto& destino : {ejecutable, ejecutable + ".txt"}) {
         if (std::filesystem::equivalent(fuente, destino, error)) {
             std::cerr << "velmo-montador: el fichero " << destino << " es el propio fuente\n";
             return 2;
         }
+        const auto estado = std::filesystem::status(destino, error);
+        if (std::filesystem::exists(estado) && !std::filesystem::is_regular_file(estado)) {
+            std::cerr << "velmo-montador: "
+                      << velmo::TextoFalloEscritura(velmo::FalloEscritura::NoEsFicheroNormal, destino)
+                      << '\n';
+            return 2;
+        }
     }
 
     AnfitrionConsola anfitrion;
-    const std::string texto = velmo::ConLineaFinal(velmo::TextoFuenteAUtf8(bytes));
-    const auto resultado = velmo::Montar(texto, ejecutable, anfitrion);
+    const auto resultado = velmo::Montar(velmo::ConLineaFinal(texto), ejecutable, anfitrion);
     for (const auto& mensaje : resultado.mensajes) {
         std::cout << mensaje << '\n';
     }

@@ -1,13 +1,10 @@
 #include "FicheroMicroprograma.h"
 
+#include "EscrituraSegura.h"
 #include "FicheroEjecutable.h"
 
 #include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <system_error>
 
 namespace velmo {
 
@@ -53,7 +50,8 @@ bool MicroinstruccionValida(const TMicroInstProgramable& m) {
 
 LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta) {
     std::string bytes;
-    if (!LeeBytesFichero(ruta, bytes)) {
+    // A folder cannot be opened; nothing past the 17 records is ever read.
+    if (!LeeBytesFichero(ruta, bytes, kRegistrosMpr * kTamRegistroMpr)) {
         LecturaMicroprograma res;
         res.estado = EstadoLecturaMpr::NoSePuedeAbrir;
         return res;
@@ -93,39 +91,15 @@ LecturaMicroprograma LeeMicroprograma(std::string_view bytes) {
 }
 
 bool GuardaFicheroMicroprograma(const std::string& ruta, const Microprograma& micro) {
-    namespace fs = std::filesystem;
-    const fs::path destino(ruta);
-    fs::path temporal = destino;
-    temporal += ".tmp~";
-    {
-        std::ofstream out(temporal, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        std::array<std::uint16_t, kPalabrasRegistro> cabecera{};
-        cabecera[kPalabraTest] = kMagiaMpr;
-        const auto escribe = [&out](const Registro& r) {
-            out.write(reinterpret_cast<const char*>(r.data()), static_cast<std::streamsize>(r.size()));
-        };
-        escribe(ARegistro(cabecera));
-        for (const auto& m : micro) {
-            escribe(ARegistro(Palabras(m)));
-        }
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temporal, ec);
-            return false;
-        }
+    std::string bytes;
+    const auto anade = [&bytes](const Registro& r) { bytes.append(r.begin(), r.end()); };
+    std::array<std::uint16_t, kPalabrasRegistro> cabecera{};
+    cabecera[kPalabraTest] = kMagiaMpr;
+    anade(ARegistro(cabecera));
+    for (const auto& m : micro) {
+        anade(ARegistro(Palabras(m)));
     }
-    std::error_code ec;
-    fs::rename(temporal, destino, ec);
-    if (ec) {
-        fs::remove(temporal, ec);
-        return false;
-    }
-    return true;
+    return GuardaFicheroSeguro(ruta, bytes) == FalloEscritura::Ninguno;
 }
 
 } // namespace velmo

@@ -38,12 +38,14 @@ struct LecturaMicroprograma {
 /// True when every field is within its range (MX10, ALU10 0..3; the bits 0..1; Salto 0..15; Test 0..7).
 bool MicroinstruccionValida(const TMicroInstProgramable& m);
 
+/// Reads the header and the 16 records only: whatever follows them is never read, so a device or a huge
+/// file costs no more than a real one.
 LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta);
 /// The same reading over the bytes of a microprogram held in memory (never NoSePuedeAbrir).
 LecturaMicroprograma LeeMicroprograma(std::string_view bytes);
 
-/// Writes header and the 16 microinstructions through a temporary file that replaces `ruta` only when it
-/// is complete; false on any failure (the old file, if any, is then left as it was).
+/// Writes header and the 16 microinstructions through a safe write (EscrituraSegura): a link is followed
+/// and the file keeps its permissions; false on any failure (the old file, if any, is then left as it was).
 bool GuardaFicheroMicroprograma(const std::string& ruta, const Microprograma& micro);
 
 } // namespace velmo

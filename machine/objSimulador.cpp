@@ -38,7 +38,7 @@ void TSimulador::Abre(bool leeFichero) {
     numInst_ = -1;
     anfitrion_.ReiniciaTraza();
 
-    if (leeFichero && !LeeBytesFichero(nomFichVelmo_, bytesEjecutable_)) {
+    if (leeFichero && !LeeBytesFichero(nomFichVelmo_, bytesEjecutable_, kRegistrosEjecutable * kTamRegInst)) {
         throw ErrorAperturaEjecutable(nomFichVelmo_);
     }
     const LecturaEjecutable lectura = LeeEjecutable(bytesEjecutable_);

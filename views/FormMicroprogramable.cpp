@@ -4,6 +4,7 @@
 #include "DialogoModal.h"
 #include "FicheroMicroprograma.h"
 #include "FormPonerBits.h"
+#include "LecturaAcotada.h"
 #include "UtilidadesStr.h"
 #include "UtilidadesVentana.h"
 
@@ -252,7 +253,16 @@ void TForm_Microprogramable::BotonAbrirClick() {
     if (ruta.isEmpty()) {
         return;
     }
-    const LecturaMicroprograma lectura = LeeFicheroMicroprograma(QFile::encodeName(ruta).toStdString());
+    const std::string nombre = QFile::encodeName(ruta).toStdString();
+    // A pipe would hold the program waiting for a writer; a device is no microprogram.
+    if (NoEsFicheroNormal(nombre)) {
+        Modal().mensaje(this,
+                        QString::fromStdString(TextoFalloLectura(EstadoLecturaAcotada::NoEsFicheroNormal,
+                                                                 ruta.toStdString(), 0)),
+                        kTitulo, IconoCaja::Error);
+        return;
+    }
+    const LecturaMicroprograma lectura = LeeFicheroMicroprograma(nombre);
     switch (lectura.estado) {
     case EstadoLecturaMpr::NoSePuedeAbrir:
     case EstadoLecturaMpr::CabeceraIlegible:

@@ -1,5 +1,6 @@
 #include "AnfitrionGrabador.h"
 #include "DialogosMontador.h"
+#include "DiscoLleno.h"
 #include "FormNuevoFichAMontar.h"
 #include "FramePrincipal.h"
 
@@ -19,10 +20,9 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include <csignal>
 #include <deque>
 #include <memory>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace velmo {
 
@@ -535,6 +535,70 @@ private slots:
         QVERIFY(!ventana->FicheroModificado);
     }
 
+    void unicodeSourcesOpenAsTextAndWhatTheEditorCannotHoldIsNeverOpened() {
+        // Windows "Unicode" (UTF-16 with its mark, either order) and UTF-8 with a mark: the mark is no text.
+        const QString texto = "; dirección\r\n\tadd a, b\r\n";
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (const QChar c : texto) {
+            const char bajo = static_cast<char>(c.unicode() & 0xFF);
+            le.append(bajo).append('\0');
+            be.append('\0').append(bajo);
+        }
+        Abre("le.asm", le);
+        QCOMPARE(ventana->MemoIn()->text(), texto);
+        Abre("be.asm", be);
+        QCOMPARE(ventana->MemoIn()->text(), texto);
+        ventana->GuardarClick();
+        QCOMPARE(Lee(Ruta("be.asm")), texto.toUtf8());
+        Abre("bom.asm", "\xEF\xBB\xBF.ver 1\n");
+        QCOMPARE(ventana->MemoIn()->text(), QString(".ver 1\n"));
+
+        // A NUL byte, an executable opened through "Todos", a pipe: a box, and the editor and files as they
+        // were.
+        const QByteArray nulo = QByteArray(".ver 1\n; uno ") + '\0' + " dos\n";
+        const QByteArray vlx = QByteArray(7740, '\0');
+        QVERIFY(mkfifo(Ruta("tuberia.asm").toLocal8Bit().constData(), 0600) == 0);
+        const std::vector<std::pair<QString, std::string>> rechazos = {
+            {"nulo.asm",
+             "No se puede abrir " + Ruta("nulo.asm").toStdString() + ": no es un fichero de texto"},
+            {"prog.vlx",
+             "No se puede abrir " + Ruta("prog.vlx").toStdString() + ": no es un fichero de texto"},
+            {"tuberia.asm",
+             "No se puede leer " + Ruta("tuberia.asm").toStdString() + ": no es un fichero normal"}};
+        Escribe(Ruta("nulo.asm"), nulo);
+        Escribe(Ruta("prog.vlx"), vlx);
+        for (const auto& [nombre, mensaje] : rechazos) {
+            dialogos->mensajes.clear();
+            dialogos->aAbrir.push_back(Ruta(nombre));
+            ventana->AbrirClick();
+            QCOMPARE(dialogos->mensajes.size(), size_t(1));
+            QCOMPARE(dialogos->mensajes[0].texto, mensaje);
+            QCOMPARE(dialogos->mensajes[0].titulo, std::string("Montador"));
+            QCOMPARE(ventana->MemoIn()->text(), QString(".ver 1\n"));
+            QCOMPARE(ventana->ListaFicheros, QStringList{Ruta("bom.asm")});
+            QCOMPARE(ventana->windowTitle(), QString("Montador de Velmo - [bom.asm]"));
+        }
+        ventana->GuardarClick();
+        QCOMPARE(Lee(Ruta("nulo.asm")), nulo);
+        QCOMPARE(Lee(Ruta("prog.vlx")), vlx);
+    }
+
+    void saveKeepsPermissionsAndWritesThroughALink() {
+        Abre("privado.asm", "beq eti\n");
+        QVERIFY(QFile::setPermissions(Ruta("privado.asm"), QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(Ruta("privado.asm"), Ruta("enlace.asm")));
+        dialogos->aAbrir.push_back(Ruta("enlace.asm"));
+        ventana->AbrirClick();
+        ventana->MemoIn()->append("add a, b\n");
+        ventana->GuardarClick();
+        QVERIFY(QFileInfo(Ruta("enlace.asm")).isSymLink());
+        QCOMPARE(Lee(Ruta("privado.asm")), QByteArray("beq eti\nadd a, b\n"));
+        struct stat estado {};
+        QCOMPARE(stat(Ruta("privado.asm").toLocal8Bit().constData(), &estado), 0);
+        QCOMPARE(estado.st_mode & 0777u, 0600u);
+        QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
     void failedLoadNeverOverwritesTheFile() {
         dialogos->aAbrir.push_back(Ruta("no-existe.asm"));
         ventana->AbrirClick();
@@ -574,16 +638,11 @@ private slots:
     void saveOnAFullDiskKeepsTheOldSource() {
         Abre("prog.asm", "beq eti\n");
         ventana->MemoIn()->append("\tadd a, b ; una línea bastante más larga que el límite\n");
-        // Writes beyond 16 bytes fail in this process as on a full disk, also for root.
-        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit antes{};
-        getrlimit(RLIMIT_FSIZE, &antes);
-        rlimit limite = antes;
-        limite.rlim_cur = 16;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-        ventana->GuardarClick();
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, senal);
+        {
+            pruebas::DiscoLleno lleno(16);
+            QVERIFY(lleno.Activo());
+            ventana->GuardarClick();
+        }
         QCOMPARE(Lee(Ruta("prog.asm")), QByteArray("beq eti\n"));
         QCOMPARE(dialogos->mensajes.size(), size_t(1));
         QCOMPARE(dialogos->mensajes[0].texto,

@@ -9,8 +9,11 @@
 #include "VentanaPrincipal.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
+
+#include <sys/stat.h>
 
 using namespace velmo;
 
@@ -192,11 +195,34 @@ private slots:
         QVERIFY(texto.startsWith("$version"));
         QVERIFY(texto.contains("\n#7\n"));
 
-        // A place that cannot be written is reported.
-        b.ficheroTraza = pruebas::CarpetaUsuario().path() + QStringLiteral("/no/existe/t.csv");
+        // Through a link the linked file is written and keeps its permissions.
+        const QString privada = pruebas::CarpetaUsuario().path() + QStringLiteral("/privada.csv");
+        QVERIFY(QFile::rename(b.ficheroTraza, privada));
+        QVERIFY(QFile::setPermissions(privada, QFile::ReadOwner | QFile::WriteOwner));
+        b.ficheroTraza = pruebas::CarpetaUsuario().path() + QStringLiteral("/enlace.csv");
+        QVERIFY(QFile::link(privada, b.ficheroTraza));
         b.ventana.GuardarTraza->trigger();
-        QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
-        QVERIFY(b.guion.mensajes[0].texto.startsWith(QStringLiteral("No se ha podido guardar la traza")));
+        QVERIFY(QFileInfo(b.ficheroTraza).isSymLink());
+        QFile privadaCsv(privada);
+        QVERIFY(privadaCsv.open(QIODevice::ReadOnly));
+        QVERIFY(privadaCsv.readAll().startsWith("ciclo,"));
+        struct stat estado {};
+        QCOMPARE(stat(QFile::encodeName(privada).constData(), &estado), 0);
+        QCOMPARE(estado.st_mode & 0777u, 0600u);
+
+        // A place that cannot be written, or a pipe, is reported and left as it is.
+        const QString tuberia = pruebas::CarpetaUsuario().path() + QStringLiteral("/tuberia.csv");
+        QCOMPARE(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+        for (const QString& ruta :
+             {pruebas::CarpetaUsuario().path() + QStringLiteral("/no/existe/t.csv"), tuberia}) {
+            b.guion.mensajes.clear();
+            b.ficheroTraza = ruta;
+            b.ventana.GuardarTraza->trigger();
+            QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
+            QVERIFY(b.guion.mensajes[0].texto.startsWith(QStringLiteral("No se ha podido guardar la traza")));
+        }
+        QVERIFY(QFileInfo(tuberia).exists() && !QFileInfo(tuberia).isFile());
+        QFile::remove(tuberia);
     }
 };
 

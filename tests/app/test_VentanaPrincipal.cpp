@@ -9,6 +9,7 @@
 #include "VentanaPrincipal.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,6 +20,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <sys/stat.h>
 
 using namespace velmo;
 
@@ -307,6 +309,17 @@ private slots:
         QCOMPARE(b.guion.mensajes[0].titulo, QStringLiteral("Velmo"));
         QCOMPARE(b.guion.mensajes[0].icono, IconoCaja::Error);
         QVERIFY(!b.ventana.SimuladorVelmo);
+        CompruebaEstado(b.ventana, false);
+
+        // A pipe is refused before anything opens it: it would wait for a writer for ever.
+        const QString tuberia = pruebas::CarpetaUsuario().path() + QStringLiteral("/tuberia.vlx");
+        QCOMPARE(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+        b.Carga(tuberia);
+        QCOMPARE(b.registro.abiertas.size(), 1);
+        QCOMPARE(b.guion.mensajes.size(), std::size_t(2));
+        QCOMPARE(b.guion.mensajes[1].texto, "No se puede leer " + tuberia + ": no es un fichero normal");
+        QCOMPARE(b.guion.mensajes[1].titulo, QStringLiteral("Velmo"));
+        QFile::remove(tuberia);
         CompruebaEstado(b.ventana, false);
     }
 

@@ -21,3 +21,15 @@ TEST(CodificacionTexto, IdaYVueltaEntreWindows1252YUtf8) {
     EXPECT_EQ(TextoFuenteAUtf8("dw a\xF1o 3"), "dw año 3");
     EXPECT_EQ(TextoFuenteAUtf8("dw año 3"), "dw año 3");
 }
+
+TEST(CodificacionTexto, LaMarcaDeOrdenNoEsTexto) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(TextoFuenteAUtf8("\xEF\xBB\xBF; a\xC3\xB1o"), "; año");
+    // UTF-16 little and big endian, a pair for a character beyond the first plane, a lone half.
+    EXPECT_EQ(TextoFuenteAUtf8("\xFF\xFE;\0\xF1\0\x3D\xD8\x00\xDE"sv), ";ñ\xF0\x9F\x98\x80");
+    EXPECT_EQ(TextoFuenteAUtf8("\xFE\xFF\0;\xD8\x3D\0a"sv), ";\xEF\xBF\xBD"
+                                                            "a");
+    EXPECT_FALSE(EsTextoFuente(TextoFuenteAUtf8("\xFF\xFE\0\0"sv)));
+    EXPECT_TRUE(EsTextoFuente(TextoFuenteAUtf8("\xFF\xFE"
+                                               "a\0"sv)));
+}

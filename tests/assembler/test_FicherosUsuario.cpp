@@ -75,6 +75,9 @@ TEST(LecturaAcotada, StopsAtTheLimitWhateverTheFileIs) {
     EXPECT_EQ(LeeFicheroAcotado(justo, 5).bytes, "12345");
     EXPECT_EQ(LeeFicheroAcotado(justo, 4).estado, EstadoLecturaAcotada::DemasiadoGrande);
     EXPECT_TRUE(LeeFicheroAcotado(justo, 4).bytes.empty());
+    // Files of fixed records: only their first bytes are wanted, and a longer file is no fault.
+    EXPECT_EQ(LeePrincipioDeFichero(justo, 3).bytes, "123");
+    EXPECT_EQ(LeePrincipioDeFichero("/dev/zero", 7740).bytes, std::string(7740, '\0'));
 
     // An endless device ends at the limit instead of filling the memory.
     EXPECT_EQ(LeeFicheroAcotado("/dev/zero", 1 << 20).estado, EstadoLecturaAcotada::DemasiadoGrande);

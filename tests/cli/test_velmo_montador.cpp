@@ -137,6 +137,55 @@ TEST_F(VelmoMontador, NeverWritesOverTheSource) {
     EXPECT_EQ(Lee(otro), texto);
 }
 
+// UTF-16 text as Windows editors save it "as Unicode": the mark, then two bytes a character.
+std::string Utf16(const std::string& ascii, bool granExtremo) {
+    std::string bytes = granExtremo ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii) {
+        bytes += granExtremo ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return bytes;
+}
+
+TEST_F(VelmoMontador, ByteOrderMarksAreNotTextAndBinaryOrEndlessInputIsRefused) {
+    const std::string texto = ".ver 1\r\n.data 20\r\ndw a 1\r\n.code\r\n\tadd a, a\r\n";
+    for (const auto& [nombre, bytes] :
+         {std::pair{"bom.asm", "\xEF\xBB\xBF" + texto}, std::pair{"le.asm", Utf16(texto, false)},
+          std::pair{"be.asm", Utf16(texto, true)}}) {
+        SCOPED_TRACE(nombre);
+        const auto e = Ejecuta(Q(Escribe(nombre, bytes)));
+        EXPECT_EQ(e.estado, 0) << e.salida;
+    }
+
+    // A NUL byte: not a source (the workbench refuses to open it as well); nothing is written.
+    const auto nulo = Escribe("nulo.asm", texto + "; comentario " + '\0' + " cortado\r\n");
+    auto e = Ejecuta(Q(nulo));
+    EXPECT_EQ(e.estado, 2);
+    EXPECT_EQ(e.errores, "velmo-montador: el fichero " + nulo.string() + " no es un fuente de texto\n");
+    EXPECT_FALSE(fs::exists(dir_ / "nulo.vlx"));
+
+    e = Ejecuta("/dev/zero -o " + Q(dir_ / "cero.vlx"));
+    EXPECT_EQ(e.estado, 2);
+    EXPECT_EQ(e.errores,
+              "velmo-montador: El fichero /dev/zero es demasiado grande (más de 16777216 bytes)\n");
+}
+
+TEST_F(VelmoMontador, OutputIsARegularFileOrNothing) {
+    const auto fuente = Escribe("prog.asm", ".ver 1\n.data 20\ndw a 1\n.code\n\tadd a, a\n");
+    auto e = Ejecuta(Q(fuente) + " -o /dev/null");
+    EXPECT_EQ(e.estado, 2);
+    EXPECT_EQ(e.errores, "velmo-montador: No se puede escribir en /dev/null: no es un fichero normal\n");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_FALSE(fs::exists("/dev/null.txt"));
+
+    // Through a link the executable lands in the linked file; the link stays.
+    Escribe("destino.vlx", "viejo");
+    fs::create_symlink("destino.vlx", dir_ / "enlace.vlx");
+    e = Ejecuta(Q(fuente) + " -o " + Q(dir_ / "enlace.vlx"));
+    EXPECT_EQ(e.estado, 0);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "enlace.vlx"));
+    EXPECT_EQ(LeeFicheroEjecutable((dir_ / "destino.vlx").string()).estado, EstadoLectura::Correcto);
+}
+
 TEST_F(VelmoMontador, WrongArgumentsOrUnreadableSource) {
     EXPECT_EQ(Ejecuta("").estado, 2);
     EXPECT_EQ(Ejecuta(Q(dir_ / "no_existe.asm")).estado, 2);

@@ -5,6 +5,7 @@
 // regular file, folders in the place of files, and a file-size limit standing for a full disk.
 
 #include "AnfitrionMaquinaGrabador.h"
+#include "DiscoLleno.h"
 #include "FicheroEjecutable.h"
 #include "FicheroMicroprograma.h"
 #include "Montaje.h"
@@ -12,13 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using pruebas::AnfitrionMaquinaGrabador;
+using pruebas::DiscoLleno;
 
 const std::string kSuma = ".ver 1\n.data 20\ndw a 5\ndw b 7\n.code\n\tadd a, b\n\tbeq 0\n";
 const std::string kCopia = ".ver 1\n.data 20\ndw a 5\ndw b 7\n.code\n\tmov a, b\n\tmov b, a\n\tbeq 0\n";
@@ -41,28 +41,6 @@ void Escribe(const fs::path& ruta, const std::string& bytes) {
     out << bytes;
     ASSERT_TRUE(out.flush());
 }
-
-// Writes beyond `bytes` fail in this process as on a full disk (EFBIG instead of ENOSPC), also for root.
-class DiscoLleno {
-public:
-    explicit DiscoLleno(rlim_t bytes) {
-        senal_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &antes_);
-        rlimit limite = antes_;
-        limite.rlim_cur = bytes;
-        activo_ = setrlimit(RLIMIT_FSIZE, &limite) == 0;
-    }
-    ~DiscoLleno() {
-        setrlimit(RLIMIT_FSIZE, &antes_);
-        std::signal(SIGXFSZ, senal_);
-    }
-    bool Activo() const { return activo_; }
-
-private:
-    rlimit antes_{};
-    void (*senal_)(int) = nullptr;
-    bool activo_ = false;
-};
 
 class FallosFicheros : public ::testing::Test {
 protected:
@@ -271,6 +249,31 @@ TEST_F(FallosFicheros, MicroprogramSaveThatFailsKeepsTheOldFileAndLeavesNoLitter
     const auto lectura = LeeFicheroMicroprograma(mpr.string());
     ASSERT_EQ(lectura.estado, EstadoLecturaMpr::Correcto);
     EXPECT_EQ(lectura.microprograma[3].Salto, 12);
+}
+
+TEST_F(FallosFicheros, MicroprogramSaveKeepsPermissionsFollowsLinksAndUsesAFreshTemporaryFile) {
+    const fs::path mpr = dir / "micro.mpr";
+    ASSERT_TRUE(GuardaFicheroMicroprograma(mpr.string(), Microprograma{}));
+    fs::permissions(mpr, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace);
+    const fs::path enlace = dir / "enlace.mpr";
+    fs::create_symlink("micro.mpr", enlace);
+    // A link planted under a temporary name someone could guess is never written through.
+    const fs::path ajeno = dir / "ajeno";
+    Escribe(ajeno, "datos del usuario");
+    fs::create_symlink(ajeno, dir / "micro.mpr.tmp~");
+
+    ASSERT_TRUE(GuardaFicheroMicroprograma(enlace.string(), Alterno()));
+    EXPECT_TRUE(fs::is_symlink(enlace));
+    EXPECT_EQ(LeeFicheroMicroprograma(mpr.string()).microprograma[3].Salto, 12);
+    EXPECT_EQ(fs::status(mpr).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Bytes(ajeno), "datos del usuario");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 4);
+}
+
+TEST_F(FallosFicheros, EndlessDevicesAreReadOnlyAsFarAsTheFixedSizes) {
+    // The readers stop at the records they need: an endless device gives a wrong header at once.
+    EXPECT_EQ(LeeFicheroEjecutable("/dev/zero").estado, EstadoLectura::CabeceraIncorrecta);
+    EXPECT_EQ(LeeFicheroMicroprograma("/dev/zero").estado, EstadoLecturaMpr::CabeceraIncorrecta);
 }
 
 TEST_F(FallosFicheros, MicroprogramThatVanishedOrBecameAFolderCannotBeOpened) {

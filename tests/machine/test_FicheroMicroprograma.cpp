@@ -1,5 +1,6 @@
 // The .mpr file: round trip, the header's magic, records out of range, short files and safe saving.
 
+#include "DiscoLleno.h"
 #include "FicheroMicroprograma.h"
 
 #include <gtest/gtest.h>
@@ -126,9 +127,11 @@ TEST_F(Mpr, AFailedSaveLeavesTheOldFileAsItWas) {
     const auto ruta = carpeta / "m.mpr";
     ASSERT_TRUE(GuardaFicheroMicroprograma(ruta.string(), Ejemplo()));
     const auto antes = Bytes(ruta);
-    // The temporary file cannot be created where a folder of that name stands.
-    fs::create_directories(carpeta / "m.mpr.tmp~");
-    EXPECT_FALSE(GuardaFicheroMicroprograma(ruta.string(), Microprograma{}));
+    {
+        pruebas::DiscoLleno lleno(100); // a 374-byte file does not fit
+        ASSERT_TRUE(lleno.Activo());
+        EXPECT_FALSE(GuardaFicheroMicroprograma(ruta.string(), Microprograma{}));
+    }
     EXPECT_EQ(Bytes(ruta), antes);
     EXPECT_FALSE(GuardaFicheroMicroprograma((carpeta / "no" / "hay.mpr").string(), Ejemplo()));
 }

@@ -4,6 +4,7 @@
 #include "AnfitrionGUI.h"
 #include "AnfitrionSinVentanas.h"
 #include "ConfiguraAlu.h"
+#include "DiscoLleno.h"
 #include "EntornoPruebas.h"
 #include "FicheroMicroprograma.h"
 #include "FormMicroprogramable.h"
@@ -25,6 +26,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace velmo;
 
@@ -209,11 +211,17 @@ private slots:
         e.f.BotonAbrir->click();
         e.guion.ficheros.push_back(Escribe(e.dir, QStringLiteral("diminuto.mpr"), QByteArray(5, '\0')));
         e.f.BotonAbrir->click();
-        QCOMPARE(e.guion.mensajes.size(), std::size_t(2));
+        // A pipe is refused before it is opened (opening it would wait for a writer for ever).
+        const QString tuberia = e.dir.filePath(QStringLiteral("tuberia.mpr"));
+        QCOMPARE(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+        e.guion.ficheros.push_back(tuberia);
+        e.f.BotonAbrir->click();
+        QCOMPARE(e.guion.mensajes.size(), std::size_t(3));
         for (const auto& m : e.guion.mensajes) {
-            QVERIFY(m.texto.startsWith(QStringLiteral("No se puede leer el fichero ")));
+            QVERIFY(m.texto.startsWith(QStringLiteral("No se puede leer ")));
             QVERIFY(m.icono == IconoCaja::Error);
         }
+        QCOMPARE(e.guion.mensajes[2].texto, "No se puede leer " + tuberia + ": no es un fichero normal");
         QVERIFY(e.f.VectorMicroInst == MicroprogramaInicial());
         QVERIFY(e.f.isVisible());
     }
@@ -226,10 +234,13 @@ private slots:
         const QByteArray previo = Lee(e.rutaGuardar);
         QCOMPARE(previo.size(), 374);
 
-        // The temporary file cannot be created, so the save fails before touching the old file.
-        std::filesystem::create_directory(e.rutaGuardar.toStdString() + ".tmp~");
+        // The disk is full: the new file never takes the old one's place.
         e.f.VectorMicroInst = MicroprogramaVariado();
-        e.f.BotonGuardarComo->click();
+        {
+            pruebas::DiscoLleno lleno(100);
+            QVERIFY(lleno.Activo());
+            e.f.BotonGuardarComo->click();
+        }
         QCOMPARE(e.guion.mensajes.size(), std::size_t(1));
         QCOMPARE(e.guion.mensajes[0].texto, QStringLiteral("Error de fichero"));
         QVERIFY(e.guion.mensajes[0].icono == IconoCaja::Error);
