@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
     AnfitrionConsola anfitrion;
     const std::string texto = velmo::ConLineaFinal(velmo::TextoFuenteAUtf8(bytes));
     const auto resultado = velmo::Montar(texto, ejecutable, anfitrion);
-    for (const auto& mensaje : resultado.mensajes) {
-        std::cout << mensaje << '\n';
+    for (const auto& mensaje : resultado.registros) {
+        std::cout << mensaje.texto << '\n';
     }
     return resultado.correcto ? 0 : 1;
 }
