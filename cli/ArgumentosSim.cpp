@@ -57,8 +57,25 @@ std::string NombreControl(TTipoControl control) {
     return "normal";
 }
 
-AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args) {
-    CLI::App app{"Simula un ejecutable de Velmo sin ventanas.", "velmo-sim"};
+namespace {
+
+// The options as typed, before they are checked, and which of them were given.
+struct Opciones {
+    std::string ejecutable, control, microprograma, alu, ciclos, instrucciones, breakpoints;
+    std::string trazaCsv, vcd, esperado, maxCiclos, lote;
+    bool json = false;
+    bool traza = false;
+    bool comparar = false;
+    CLI::Option* optControl = nullptr;
+    CLI::Option* optCiclos = nullptr;
+    CLI::Option* optInstrucciones = nullptr;
+    CLI::Option* optBreakpoint = nullptr;
+    CLI::Option* optMax = nullptr;
+
+    static bool Dada(const CLI::Option* o) { return o->count() > 0; }
+};
+
+void Declara(CLI::App& app, Opciones& o) {
     app.set_help_flag("-h,--help", "Muestra esta ayuda y termina")->group("Opciones");
     app.allow_extras();
     app.option_defaults()->group("Opciones");
@@ -66,47 +83,168 @@ AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args)
     app.get_formatter()->label("OPTIONS", "OPCIONES");
     app.get_formatter()->label("Positionals", "Argumentos");
 
-    std::string ejecutable, control, microprograma, alu, ciclos, instrucciones, breakpoints;
-    bool json = false;
-    bool traza = false;
-    app.add_option("EJECUTABLE", ejecutable, "Fichero .vlx que se abre como en el simulador")
+    app.add_option("EJECUTABLE", o.ejecutable, "Fichero .vlx que se abre como en el simulador")
         ->type_name("FICHERO");
-    auto* optControl = app.add_option("--control", control,
-                                      "Unidad de control de un ejecutable de versión 1: normal, optimizado o "
-                                      "microprogramado (normal por defecto)")
-                           ->type_name("TIPO");
-    app.add_option("--microprograma", microprograma, "Versión 3: fichero .mpr con las 16 microinstrucciones")
+    o.optControl = app.add_option("--control", o.control,
+                                  "Unidad de control de un ejecutable de versión 1: normal, optimizado o "
+                                  "microprogramado (normal por defecto)")
+                       ->type_name("TIPO");
+    app.add_option("--microprograma", o.microprograma,
+                   "Versión 3: fichero .mpr con las 16 microinstrucciones")
         ->type_name("FICHERO");
-    app.add_option("--alu", alu,
+    app.add_option("--alu", o.alu,
                    "Versión 3: opción elegida en cada grupo de la ALU (-1: ninguna; 0,0,0,0 por defecto)")
         ->type_name("C0,C1,C2,C3");
-    auto* optCiclos = app.add_option("--ciclos", ciclos, "Ejecuta N ciclos")->type_name("N");
-    auto* optInstrucciones =
-        app.add_option("--instrucciones", instrucciones, "Ejecuta N instrucciones")->type_name("N");
-    auto* optBreakpoint =
-        app.add_option("--hasta-breakpoint", breakpoints,
+    o.optCiclos = app.add_option("--ciclos", o.ciclos, "Ejecuta N ciclos")->type_name("N");
+    o.optInstrucciones =
+        app.add_option("--instrucciones", o.instrucciones, "Ejecuta N instrucciones")->type_name("N");
+    o.optBreakpoint =
+        app.add_option("--hasta-breakpoint", o.breakpoints,
                        "Pone puntos de ruptura en esas direcciones y ejecuta hasta uno de ellos")
             ->type_name("DIR[,DIR...]");
-    app.add_flag("--json", json, "Escribe el estado final como un objeto JSON");
-    app.add_flag("--traza", traza, "Escribe las líneas de traza en la salida de errores");
-    std::string trazaCsv, vcd, esperado, maxCiclos, lote;
-    bool comparar = false;
-    app.add_option("--traza-csv", trazaCsv, "Escribe una línea CSV por ciclo en FICHERO")
+    app.add_flag("--json", o.json, "Escribe el estado final como un objeto JSON");
+    app.add_flag("--traza", o.traza, "Escribe las líneas de traza en la salida de errores");
+    app.add_option("--traza-csv", o.trazaCsv, "Escribe una línea CSV por ciclo en FICHERO")
         ->type_name("FICHERO");
-    app.add_option("--vcd", vcd, "Escribe las señales de cada ciclo como Value Change Dump en FICHERO")
+    app.add_option("--vcd", o.vcd, "Escribe las señales de cada ciclo como Value Change Dump en FICHERO")
         ->type_name("FICHERO");
-    app.add_option("--esperado", esperado,
+    app.add_option("--esperado", o.esperado,
                    "Compara el estado final con el de FICHERO.json (sale con 3 si difiere)")
         ->type_name("FICHERO");
-    auto* optMax = app.add_option("--max-ciclos", maxCiclos,
-                                  "Detiene cualquier ejecución al llegar a N ciclos (sale con 4)")
-                       ->type_name("N");
-    app.add_option("--lote", lote, "Ejecuta cada fuente o ejecutable de CARPETA (una línea JSON por fichero)")
+    o.optMax = app.add_option("--max-ciclos", o.maxCiclos,
+                              "Detiene cualquier ejecución al llegar a N ciclos (sale con 4)")
+                   ->type_name("N");
+    app.add_option("--lote", o.lote,
+                   "Ejecuta cada fuente o ejecutable de CARPETA (una línea JSON por fichero)")
         ->type_name("CARPETA");
     app.add_flag(
-        "--comparar", comparar,
+        "--comparar", o.comparar,
         "Versión 1: ejecuta con las unidades de control normal, optimizada y microprogramada y las compara");
+}
 
+// Each reading below fills its part of `a` and returns why it cannot, or an empty text.
+
+std::string LeeControl(const Opciones& o, ArgumentosSim& a) {
+    if (!Opciones::Dada(o.optControl)) {
+        return {};
+    }
+    if (o.control == "normal") {
+        a.control = tnormal;
+    } else if (o.control == "optimizado") {
+        a.control = toptimizado;
+    } else if (o.control == "microprogramado") {
+        a.control = tMicroprogramado;
+    } else {
+        return "Unidad de control desconocida: " + o.control +
+               " (debe ser normal, optimizado o microprogramado).";
+    }
+    return {};
+}
+
+std::string LeeAlu(const Opciones& o, ArgumentosSim& a) {
+    if (o.alu.empty()) {
+        return {};
+    }
+    // Groups '00' and '01' offer four operations, '10' and '11' three.
+    constexpr std::array<int, 4> kOpciones{4, 4, 3, 3};
+    const auto partes = PartePorComas(o.alu);
+    if (partes.size() != 4) {
+        return "--alu necesita cuatro valores separados por comas.";
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto valor = LeeEntero(partes[i], -1, kOpciones[i] - 1);
+        if (!valor) {
+            return "Valor de --alu incorrecto en el grupo " + std::to_string(i) + ": \"" + partes[i] +
+                   "\" (de -1 a " + std::to_string(kOpciones[i] - 1) + ").";
+        }
+        a.opcionesAlu[i] = *valor;
+    }
+    return {};
+}
+
+std::string LeeModo(const Opciones& o, ArgumentosSim& a) {
+    const bool porCiclos = Opciones::Dada(o.optCiclos);
+    const bool porInstrucciones = Opciones::Dada(o.optInstrucciones);
+    const bool hastaBreakpoint = Opciones::Dada(o.optBreakpoint);
+    if (static_cast<int>(porCiclos) + static_cast<int>(porInstrucciones) + static_cast<int>(hastaBreakpoint) >
+        1) {
+        return "Las opciones --ciclos, --instrucciones y --hasta-breakpoint no se pueden combinar.";
+    }
+    if (porCiclos || porInstrucciones) {
+        const std::string& texto = porCiclos ? o.ciclos : o.instrucciones;
+        const auto n = LeeEntero(texto, 0, std::numeric_limits<int>::max());
+        if (!n) {
+            return std::string(porCiclos ? "--ciclos" : "--instrucciones") +
+                   " necesita un número natural: \"" + texto + "\".";
+        }
+        a.modo = porCiclos ? ModoEjecucion::Ciclos : ModoEjecucion::Instrucciones;
+        a.cantidad = *n;
+    }
+    if (hastaBreakpoint) {
+        a.modo = ModoEjecucion::HastaBreakpoint;
+        for (const auto& parte : PartePorComas(o.breakpoints)) {
+            const auto dir = LeeEntero(parte, 0, 127);
+            if (!dir) {
+                return "Dirección de --hasta-breakpoint incorrecta: \"" + parte + "\" (de 0 a 127).";
+            }
+            a.breakpoints.push_back(*dir);
+        }
+    }
+    return {};
+}
+
+// Which options cannot go together; an empty text when they can.
+std::string Incompatibles(const Opciones& o) {
+    if (!o.lote.empty() && !o.ejecutable.empty()) {
+        return "Con --lote no se da fichero ejecutable.";
+    }
+    if (o.ejecutable.empty() && o.lote.empty()) {
+        return "Falta el fichero ejecutable.";
+    }
+    if (!o.lote.empty() && (o.comparar || !o.trazaCsv.empty() || !o.vcd.empty())) {
+        return "--lote no se puede combinar con --comparar, --traza-csv ni --vcd.";
+    }
+    return {};
+}
+
+AnalisisArgumentosSim Interpreta(const Opciones& o) {
+    if (const auto motivo = Incompatibles(o); !motivo.empty()) {
+        return Error(motivo);
+    }
+    ArgumentosSim a;
+    a.ejecutable = o.ejecutable;
+    a.json = o.json;
+    a.traza = o.traza;
+    a.trazaCsv = o.trazaCsv;
+    a.vcd = o.vcd;
+    a.esperado = o.esperado;
+    a.lote = o.lote;
+    a.comparar = o.comparar;
+    a.microprograma = o.microprograma;
+    if (Opciones::Dada(o.optMax)) {
+        a.maxCiclos = LeeEntero(o.maxCiclos, 0, std::numeric_limits<int>::max());
+        if (!a.maxCiclos) {
+            return Error("--max-ciclos necesita un número natural: \"" + o.maxCiclos + "\".");
+        }
+    }
+    if (o.comparar &&
+        (Opciones::Dada(o.optCiclos) || Opciones::Dada(o.optBreakpoint) || !o.esperado.empty())) {
+        return Error("--comparar sólo admite --instrucciones como cantidad, y no --esperado.");
+    }
+    for (const auto lectura : {&LeeControl, &LeeAlu, &LeeModo}) {
+        if (const auto motivo = lectura(o, a); !motivo.empty()) {
+            return Error(motivo);
+        }
+    }
+    return {a, 0, {}};
+}
+
+} // namespace
+
+AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args) {
+    CLI::App app{"Simula un ejecutable de Velmo sin ventanas.", "velmo-sim"};
+    Opciones o;
+    Declara(app, o);
     // CLI11 wants the arguments last to first.
     std::vector<std::string> invertidos(args.rbegin(), args.rend());
     try {
@@ -127,95 +265,7 @@ AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args)
     if (!sobrantes.empty()) {
         return Error("Argumento no reconocido: " + sobrantes.front());
     }
-    if (!lote.empty() && !ejecutable.empty()) {
-        return Error("Con --lote no se da fichero ejecutable.");
-    }
-    if (ejecutable.empty() && lote.empty()) {
-        return Error("Falta el fichero ejecutable.");
-    }
-    if (!lote.empty() && (comparar || !trazaCsv.empty() || !vcd.empty())) {
-        return Error("--lote no se puede combinar con --comparar, --traza-csv ni --vcd.");
-    }
-
-    ArgumentosSim a;
-    a.ejecutable = ejecutable;
-    a.json = json;
-    a.traza = traza;
-    a.trazaCsv = trazaCsv;
-    a.vcd = vcd;
-    a.esperado = esperado;
-    a.lote = lote;
-    a.comparar = comparar;
-    if (optMax->count() > 0) {
-        a.maxCiclos = LeeEntero(maxCiclos, 0, std::numeric_limits<int>::max());
-        if (!a.maxCiclos) {
-            return Error("--max-ciclos necesita un número natural: \"" + maxCiclos + "\".");
-        }
-    }
-    if (comparar && (optCiclos->count() > 0 || optBreakpoint->count() > 0 || !esperado.empty())) {
-        return Error("--comparar sólo admite --instrucciones como cantidad, y no --esperado.");
-    }
-
-    if (optControl->count() > 0) {
-        if (control == "normal") {
-            a.control = tnormal;
-        } else if (control == "optimizado") {
-            a.control = toptimizado;
-        } else if (control == "microprogramado") {
-            a.control = tMicroprogramado;
-        } else {
-            return Error("Unidad de control desconocida: " + control +
-                         " (debe ser normal, optimizado o microprogramado).");
-        }
-    }
-
-    a.microprograma = microprograma;
-
-    if (!alu.empty()) {
-        // Groups '00' and '01' offer four operations, '10' and '11' three.
-        constexpr std::array<int, 4> kOpciones{4, 4, 3, 3};
-        const auto partes = PartePorComas(alu);
-        if (partes.size() != 4) {
-            return Error("--alu necesita cuatro valores separados por comas.");
-        }
-        for (std::size_t i = 0; i < 4; ++i) {
-            const auto valor = LeeEntero(partes[i], -1, kOpciones[i] - 1);
-            if (!valor) {
-                return Error("Valor de --alu incorrecto en el grupo " + std::to_string(i) + ": \"" +
-                             partes[i] + "\" (de -1 a " + std::to_string(kOpciones[i] - 1) + ").");
-            }
-            a.opcionesAlu[i] = *valor;
-        }
-    }
-
-    const int modos = static_cast<int>(optCiclos->count() > 0) +
-                      static_cast<int>(optInstrucciones->count() > 0) +
-                      static_cast<int>(optBreakpoint->count() > 0);
-    if (modos > 1) {
-        return Error("Las opciones --ciclos, --instrucciones y --hasta-breakpoint no se pueden combinar.");
-    }
-    if (optCiclos->count() > 0 || optInstrucciones->count() > 0) {
-        const bool porCiclos = optCiclos->count() > 0;
-        const std::string& texto = porCiclos ? ciclos : instrucciones;
-        const auto n = LeeEntero(texto, 0, std::numeric_limits<int>::max());
-        if (!n) {
-            return Error(std::string(porCiclos ? "--ciclos" : "--instrucciones") +
-                         " necesita un número natural: \"" + texto + "\".");
-        }
-        a.modo = porCiclos ? ModoEjecucion::Ciclos : ModoEjecucion::Instrucciones;
-        a.cantidad = *n;
-    }
-    if (optBreakpoint->count() > 0) {
-        a.modo = ModoEjecucion::HastaBreakpoint;
-        for (const auto& parte : PartePorComas(breakpoints)) {
-            const auto dir = LeeEntero(parte, 0, 127);
-            if (!dir) {
-                return Error("Dirección de --hasta-breakpoint incorrecta: \"" + parte + "\" (de 0 a 127).");
-            }
-            a.breakpoints.push_back(*dir);
-        }
-    }
-    return {a, 0, {}};
+    return Interpreta(o);
 }
 
 } // namespace velmo

@@ -141,7 +141,7 @@ std::optional<EstadoEsperado> LeeEstadoEsperado(const std::string& ruta, std::st
     return EstadoEsperado{lectura.bytes};
 }
 
-std::vector<std::string> DiferenciasEstado(const EstadoEsperado& esperado, const InformeSim& informe) {
+std::vector<std::string> DiferenciasEstado(const EstadoEsperado& esperado, const FotoEstado& informe) {
     const json e = json::parse(esperado.texto);
     const json real = json::parse(InformeJson(informe));
     std::vector<std::string> d;

@@ -19,7 +19,7 @@ struct EstadoEsperado {
 std::optional<EstadoEsperado> LeeEstadoEsperado(const std::string& ruta, std::string& error);
 
 /// One line per difference, "clave: se esperaba X y es Y"; empty when the state matches.
-std::vector<std::string> DiferenciasEstado(const EstadoEsperado& esperado, const InformeSim& informe);
+std::vector<std::string> DiferenciasEstado(const EstadoEsperado& esperado, const FotoEstado& informe);
 
 /// The differences as a text block ending in '\n'.
 std::string TextoDiferencias(const std::vector<std::string>& diferencias);

@@ -4,11 +4,25 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cstdio>
 
 namespace velmo {
 
-std::string InformeJson(const InformeSim& informe) {
+namespace {
+
+// The 128 memory words of the picture.
+std::array<std::uint16_t, kPalabrasMemoria> Palabras(const FotoEstado& foto) {
+    std::array<std::uint16_t, kPalabrasMemoria> palabras{};
+    for (std::size_t d = 0; d < palabras.size() && d < foto.memoria.size(); ++d) {
+        palabras[d] = foto.memoria[d].valor;
+    }
+    return palabras;
+}
+
+} // namespace
+
+std::string InformeJson(const FotoEstado& informe) {
     nlohmann::ordered_json j;
     j["version"] = informe.version;
     j["control"] = NombreControl(informe.control);
@@ -22,7 +36,7 @@ std::string InformeJson(const InformeSim& informe) {
     j["b"] = informe.b;
     j["fz"] = informe.fz;
     j["regaux"] = informe.regAux;
-    j["memoria"] = informe.memoria;
+    j["memoria"] = Palabras(informe);
     j["mensajes"] = informe.mensajes;
     return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
@@ -52,7 +66,8 @@ std::string Sangra(const std::string& texto) {
 
 } // namespace
 
-std::string InformeLegible(const InformeSim& informe, const std::string& fichero) {
+std::string InformeLegible(const FotoEstado& informe, const std::string& fichero) {
+    const auto palabras = Palabras(informe);
     std::string s;
     s += "Fichero: " + fichero + "\n";
     s += "Versión: " + std::to_string(informe.version) + "    Control: " + NombreControl(informe.control) +
@@ -70,7 +85,7 @@ std::string InformeLegible(const InformeSim& informe, const std::string& fichero
         std::snprintf(dir, sizeof dir, "%3d:", fila);
         s += dir;
         for (int i = fila; i < fila + 8; ++i) {
-            s += " " + Hex4(informe.memoria[static_cast<std::size_t>(i)]);
+            s += " " + Hex4(palabras[static_cast<std::size_t>(i)]);
         }
         s += "\n";
     }

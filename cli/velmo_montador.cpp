@@ -90,8 +90,8 @@ int main(int argc, char** argv) {
 
     AnfitrionConsola anfitrion;
     const auto resultado = velmo::Montar(velmo::ConLineaFinal(texto), ejecutable, anfitrion);
-    for (const auto& mensaje : resultado.mensajes) {
-        std::cout << mensaje << '\n';
+    for (const auto& mensaje : resultado.registros) {
+        std::cout << mensaje.texto << '\n';
     }
     return resultado.correcto ? 0 : 1;
 }

@@ -6,8 +6,8 @@
 namespace velmo {
 namespace {
 
-InformeSim Ejemplo() {
-    InformeSim i;
+FotoEstado Ejemplo() {
+    FotoEstado i;
     i.version = 2;
     i.control = TVL1Modif;
     i.ciclos = 12;
@@ -20,8 +20,9 @@ InformeSim Ejemplo() {
     i.b = 300;
     i.fz = 1;
     i.regAux = 9;
-    i.memoria[0] = 0xE005;
-    i.memoria[127] = 0xFFFF;
+    i.memoria.resize(kPalabrasMemoria);
+    i.memoria[0].valor = 0xE005;
+    i.memoria[127].valor = 0xFFFF;
     i.mensajes = {"Fichero corrupto.\r\nSe aconseja cerrar", "otro"};
     return i;
 }
@@ -57,7 +58,7 @@ TEST(InformeSim, ElJsonTieneLasClavesEnOrdenYLosValoresSinSigno) {
 }
 
 TEST(InformeSim, UnTextoQueNoEsUtf8NoRompeElJson) {
-    InformeSim i;
+    FotoEstado i;
     i.mensajes = {std::string("fichero \xE9.vlx")};
     std::string texto;
     ASSERT_NO_THROW(texto = InformeJson(i));
@@ -77,7 +78,7 @@ TEST(InformeSim, ElResumenLegibleMuestraEstadoMemoriaYMensajes) {
     // A box's CR LF becomes a new indented line; no CR reaches the summary.
     EXPECT_NE(s.find("  Fichero corrupto.\n  Se aconseja cerrar\n  otro\n"), std::string::npos);
     EXPECT_EQ(s.find('\r'), std::string::npos);
-    EXPECT_NE(InformeLegible(InformeSim{}, "x").find("Mensajes: ninguno"), std::string::npos);
+    EXPECT_NE(InformeLegible(FotoEstado{}, "x").find("Mensajes: ninguno"), std::string::npos);
 }
 
 } // namespace
