@@ -1,6 +1,7 @@
 // The built program itself: exit status, and that everything written reaches stdout and stderr.
 
 #include "EjecutaSim.h"
+#include "Herramientas.h"
 #include "ProgramasPrueba.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +25,8 @@ std::string Lee(const std::string& ruta) {
 }
 
 int Ejecuta(const std::string& argumentos, const std::string& salida, const std::string& errores) {
-    const std::string orden =
-        "\"" VELMO_SIM "\" " + argumentos + " > \"" + salida + "\" 2> \"" + errores + "\"";
+    const std::string orden = pruebas::ComillasShell(pruebas::Herramienta("velmo-sim", VELMO_SIM)) + " " +
+                              argumentos + " > \"" + salida + "\" 2> \"" + errores + "\"";
     const int estado = std::system(orden.c_str());
 #ifdef _WIN32
     return estado;

@@ -1,8 +1,8 @@
 // The version-3 examples: each source, assembled, runs under its own .mpr microprogram and leaves in
 // memory what its comments announce; each .mpr still says what the source's table describes.
 
-#include "EjecutaSim.h"
 #include "FicheroMicroprograma.h"
+#include "HerramientaSim.h"
 #include "ProgramasPrueba.h"
 #include "TablaMicroprograma.h"
 
@@ -31,13 +31,14 @@ class EjemplosV3 : public ::testing::TestWithParam<Ejemplo> {};
 nlohmann::json Ejecuta(const pruebas::CarpetaTemporal& carpeta, const std::string& nombre,
                        const std::string& instrucciones) {
     const std::string vlx = carpeta.Ruta(nombre + ".vlx");
-    const std::string montaje = "'" VELMO_MONTADOR "' '" + kEjemplos + "/" + nombre + ".asm' -o '" + vlx +
-                                "' > '" + carpeta.Ruta("montaje.txt") + "'";
+    const std::string montaje =
+        pruebas::ComillasShell(pruebas::Herramienta("velmo-montador", VELMO_MONTADOR)) + " '" + kEjemplos +
+        "/" + nombre + ".asm' -o '" + vlx + "' > '" + carpeta.Ruta("montaje.txt") + "'";
     EXPECT_EQ(std::system(montaje.c_str()), 0) << "no se montó " << nombre;
     std::ostringstream salida, errores;
-    EXPECT_EQ(EjecutaVelmoSim({vlx, "--microprograma", kEjemplos + "/" + nombre + ".mpr", "--alu", "0,0,0,0",
-                               "--instrucciones", instrucciones, "--json"},
-                              salida, errores),
+    EXPECT_EQ(pruebas::EjecutaHerramientaSim({vlx, "--microprograma", kEjemplos + "/" + nombre + ".mpr",
+                                              "--alu", "0,0,0,0", "--instrucciones", instrucciones, "--json"},
+                                             salida, errores),
               0)
         << errores.str();
     return nlohmann::json::parse(salida.str());
