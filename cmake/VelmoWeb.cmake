@@ -31,10 +31,12 @@ endfunction()
 velmo_paquete_de_cabeceras(CLI11 CLI11::CLI11)
 velmo_paquete_de_cabeceras(nlohmann_json nlohmann_json::nlohmann_json)
 
-# A command-line tool run as `node herramienta.js ARGUMENTOS`: real files and standard streams, the exit
-# status of main(), and the WebAssembly compiled synchronously from the file beside it (the asynchronous
-# loader would try fetch(), which Node cannot use on a file path).
+# A command-line tool run as `node herramienta.js ARGUMENTOS`: real files, standard streams and environment,
+# the exit status of main(), and the WebAssembly compiled synchronously from the file beside it (the
+# asynchronous loader would try fetch(), which Node cannot use on a file path).
 function(velmo_herramienta_node objetivo)
+    set(_entorno ${PROJECT_SOURCE_DIR}/cmake/entorno-node.js)
     target_link_options(${objetivo} PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1
-        -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0)
+        -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0 "SHELL:--pre-js ${_entorno}")
+    set_property(TARGET ${objetivo} APPEND PROPERTY LINK_DEPENDS ${_entorno})
 endfunction()
