@@ -61,5 +61,20 @@ TEST(BinarioVelmoSim, EscribeElInformeYTodaLaTrazaYDevuelveElCodigo) {
     EXPECT_EQ(Ejecuta("--ciclos", out, err), 2);
 }
 
+// The program sees the environment it is started with: a batch assembles under the TMPDIR given to it.
+TEST(BinarioVelmoSim, ElLoteMontaBajoElTmpdirDelEntorno) {
+    pruebas::CarpetaTemporal lote, temporal;
+    lote.Escribe("p.asm", ".ver 1\n.data 20\ndw uno 1\n.code\nfin:\tcmp uno, uno\n\tbeq fin\n");
+    const auto out = lote.Ruta("out.txt");
+    const auto err = lote.Ruta("err.txt");
+    ASSERT_EQ(setenv("TMPDIR", temporal.Raiz().c_str(), 1), 0);
+    const int estado = Ejecuta("--lote \"" + lote.Raiz().string() + "\" --instrucciones 1", out, err);
+    unsetenv("TMPDIR");
+    ASSERT_EQ(estado, 0) << Lee(err);
+    const auto j = nlohmann::json::parse(Lee(out));
+    const std::string generado = j["mensajes_montaje"][1];
+    EXPECT_EQ(generado.rfind("Generado el fichero: " + temporal.Raiz().string() + "/", 0), 0) << generado;
+}
+
 } // namespace
 } // namespace velmo
