@@ -11,7 +11,12 @@
 #include <fstream>
 #include <sstream>
 #ifndef _WIN32
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #endif
 
 namespace velmo {
@@ -61,20 +66,36 @@ TEST(BinarioVelmoSim, EscribeElInformeYTodaLaTrazaYDevuelveElCodigo) {
     EXPECT_EQ(Ejecuta("--ciclos", out, err), 2);
 }
 
-// The program sees the environment it is started with: a batch assembles under the TMPDIR given to it.
-TEST(BinarioVelmoSim, ElLoteMontaBajoElTmpdirDelEntorno) {
+#ifndef _WIN32
+// The program sees the environment it is started with: a batch makes its temporary folder under the TMPDIR
+// given to it. The folder is looked for while the batch runs a program that never ends, then it is killed.
+TEST(BinarioVelmoSim, ElLoteUsaElTmpdirDelEntorno) {
     pruebas::CarpetaTemporal lote, temporal;
-    lote.Escribe("p.asm", ".ver 1\n.data 20\ndw uno 1\n.code\nfin:\tcmp uno, uno\n\tbeq fin\n");
-    const auto out = lote.Ruta("out.txt");
-    const auto err = lote.Ruta("err.txt");
-    ASSERT_EQ(setenv("TMPDIR", temporal.Raiz().c_str(), 1), 0);
-    const int estado = Ejecuta("--lote \"" + lote.Raiz().string() + "\" --instrucciones 1", out, err);
-    unsetenv("TMPDIR");
-    ASSERT_EQ(estado, 0) << Lee(err);
-    const auto j = nlohmann::json::parse(Lee(out));
-    const std::string generado = j["mensajes_montaje"][1];
-    EXPECT_EQ(generado.rfind("Generado el fichero: " + temporal.Raiz().string() + "/", 0), 0) << generado;
+    lote.Escribe("sin_fin.asm", ".ver 1\n.data 20\ndw uno 1\n.code\nfin:\tcmp uno, uno\n\tbeq fin\n");
+    const std::string orden = "TMPDIR=" + pruebas::ComillasShell(temporal.Raiz().string()) + " exec " +
+                              pruebas::ComillasShell(pruebas::Herramienta("velmo-sim", VELMO_SIM)) +
+                              " --lote " + pruebas::ComillasShell(lote.Raiz().string()) +
+                              " --instrucciones 2000000000 > /dev/null 2>&1";
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        execl("/bin/sh", "sh", "-c", orden.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    bool usada = false;
+    bool terminado = false;
+    for (int i = 0; i < 600 && !usada && !terminado; ++i) { // 30 s at most
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        usada = !std::filesystem::is_empty(temporal.Raiz());
+        terminado = waitpid(hijo, nullptr, WNOHANG) == hijo;
+    }
+    if (!terminado) {
+        kill(hijo, SIGKILL);
+        waitpid(hijo, nullptr, 0);
+    }
+    EXPECT_TRUE(usada);
 }
+#endif
 
 } // namespace
 } // namespace velmo
