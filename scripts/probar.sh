@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test; then runs the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds everything (the WebAssembly build too) and runs every test, those of the
+# command-line tools against both builds; then runs the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh"
 
-cmake -S "$raiz" -B "$raiz/build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+bash "$raiz/scripts/compilar-web.sh" "$raiz/build-web"
+cmake -S "$raiz" -B "$raiz/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMO_COMPILACION_WEB="$raiz/build-web"
 cmake --build "$raiz/build"
 ctest --test-dir "$raiz/build" --output-on-failure
 

@@ -2,6 +2,7 @@
 
 #include "CarpetaTemporal.h"
 #include "EjecutaSim.h"
+#include "Herramientas.h"
 #include "ProgramaPrueba.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,12 @@
 #include <fstream>
 #include <sstream>
 #ifndef _WIN32
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #endif
 
 namespace velmo {
@@ -26,8 +32,8 @@ std::string Lee(const std::string& ruta) {
 }
 
 int Ejecuta(const std::string& argumentos, const std::string& salida, const std::string& errores) {
-    const std::string orden =
-        "\"" VELMO_SIM "\" " + argumentos + " > \"" + salida + "\" 2> \"" + errores + "\"";
+    const std::string orden = pruebas::ComillasShell(pruebas::Herramienta("velmo-sim", VELMO_SIM)) + " " +
+                              argumentos + " > \"" + salida + "\" 2> \"" + errores + "\"";
     const int estado = std::system(orden.c_str());
 #ifdef _WIN32
     return estado;

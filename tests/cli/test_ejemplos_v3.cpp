@@ -4,6 +4,7 @@
 #include "CarpetaTemporal.h"
 #include "EjecutaSim.h"
 #include "FicheroMicroprograma.h"
+#include "HerramientaSim.h"
 #include "ProgramaPrueba.h"
 #include "TablaMicroprograma.h"
 
@@ -32,13 +33,14 @@ class EjemplosV3 : public ::testing::TestWithParam<Ejemplo> {};
 nlohmann::json Ejecuta(const pruebas::CarpetaTemporal& carpeta, const std::string& nombre,
                        const std::string& instrucciones) {
     const std::string vlx = carpeta.Ruta(nombre + ".vlx");
-    const std::string montaje = "'" VELMO_MONTADOR "' '" + kEjemplos + "/" + nombre + ".asm' -o '" + vlx +
-                                "' > '" + carpeta.Ruta("montaje.txt") + "'";
+    const std::string montaje =
+        pruebas::ComillasShell(pruebas::Herramienta("velmo-montador", VELMO_MONTADOR)) + " '" + kEjemplos +
+        "/" + nombre + ".asm' -o '" + vlx + "' > '" + carpeta.Ruta("montaje.txt") + "'";
     EXPECT_EQ(std::system(montaje.c_str()), 0) << "no se montó " << nombre;
     std::ostringstream salida, errores;
-    EXPECT_EQ(EjecutaVelmoSim({vlx, "--microprograma", kEjemplos + "/" + nombre + ".mpr", "--alu", "0,0,0,0",
-                               "--instrucciones", instrucciones, "--json"},
-                              salida, errores),
+    EXPECT_EQ(pruebas::EjecutaHerramientaSim({vlx, "--microprograma", kEjemplos + "/" + nombre + ".mpr",
+                                              "--alu", "0,0,0,0", "--instrucciones", instrucciones, "--json"},
+                                             salida, errores),
               0)
         << errores.str();
     return nlohmann::json::parse(salida.str());
@@ -75,7 +77,7 @@ TEST_P(EjemplosV3, SuMicroprogramaEsElDeLaTablaDeLaFuente) {
 TEST_P(EjemplosV3, SuCarpetaComoLoteUsaSuMicroprograma) {
     const Ejemplo& e = GetParam();
     std::ostringstream salida, errores;
-    EXPECT_EQ(EjecutaVelmoSim({"--lote", kEjemplos, "--instrucciones", "300"}, salida, errores), 0)
+    EXPECT_EQ(pruebas::EjecutaHerramientaSim({"--lote", kEjemplos, "--instrucciones", "300"}, salida, errores), 0)
         << salida.str() << errores.str();
     std::istringstream lineas(salida.str());
     bool visto = false;

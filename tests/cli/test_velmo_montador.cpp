@@ -1,4 +1,5 @@
 #include "FicheroEjecutable.h"
+#include "Herramientas.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,8 @@ protected:
     Ejecucion Ejecuta(const std::string& argumentos) {
         const auto errores = dir_ / "stderr.txt";
         const std::string orden =
-            std::string("'") + VELMO_MONTADOR + "' " + argumentos + " 2>'" + errores.string() + "'";
+            pruebas::ComillasShell(pruebas::Herramienta("velmo-montador", VELMO_MONTADOR)) + " " +
+            argumentos + " 2>'" + errores.string() + "'";
         Ejecucion e;
         FILE* tubo = popen(orden.c_str(), "r");
         if (tubo == nullptr) {

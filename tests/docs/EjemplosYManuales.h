@@ -3,7 +3,7 @@
 // command-line tools, and reading the promises ("Memoria final: 52=42, 53=6") written beside it.
 
 #include "CarpetaTemporal.h"
-#include "EjecutaSim.h"
+#include "HerramientaSim.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -42,8 +42,8 @@ struct Montaje {
 
 inline Montaje Monta(const Carpeta& carpeta, const std::string& fuente, const std::string& vlx) {
     const std::string mensajes = carpeta.Ruta("mensajes-montaje.txt");
-    const std::string orden =
-        "'" VELMO_MONTADOR "' '" + fuente + "' -o '" + vlx + "' > '" + mensajes + "' 2>&1";
+    const std::string orden = ComillasShell(Herramienta("velmo-montador", VELMO_MONTADOR)) + " '" + fuente +
+                              "' -o '" + vlx + "' > '" + mensajes + "' 2>&1";
     const int r = std::system(orden.c_str());
     return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, LeeFichero(mensajes)};
 }
@@ -73,7 +73,7 @@ inline std::optional<std::map<int, int>> LeeMemoria(const std::string& texto) {
 /// Runs an executable with velmo-sim and returns its JSON report.
 inline nlohmann::json Simula(const std::vector<std::string>& argumentos) {
     std::ostringstream salida, errores;
-    const int estado = EjecutaVelmoSim(argumentos, salida, errores);
+    const int estado = EjecutaHerramientaSim(argumentos, salida, errores);
     EXPECT_EQ(estado, 0) << errores.str();
     return nlohmann::json::parse(salida.str(), nullptr, false);
 }

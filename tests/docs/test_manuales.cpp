@@ -88,8 +88,9 @@ void EjecutaOrdenes(const Carpeta& carpeta, const std::string& texto, int estado
             continue;
         }
         ++ordenes;
-        const std::string herramientas = std::filesystem::path(VELMO_MONTADOR).parent_path().string() + ":" +
-                                         std::filesystem::path(VELMO_SIM).parent_path().string();
+        const std::string herramientas =
+            std::filesystem::path(Herramienta("velmo-montador", VELMO_MONTADOR)).parent_path().string() +
+            ":" + std::filesystem::path(Herramienta("velmo-sim", VELMO_SIM)).parent_path().string();
         const std::string orden = "cd '" + carpeta.Raiz().string() + "' && PATH='" + herramientas +
                                   "':\"$PATH\" " + linea.substr(2) + " > salida-orden.txt 2>&1";
         const int r = std::system(orden.c_str());
