@@ -450,6 +450,9 @@ bool TSimuladorVelmo::EjecutaInstruccion() {
     findeinstruccion_ = false;
     if (tipoControl_ == TMicroprogramable) {
         for (int ciclos = 0; ciclos < kCiclosSinProgreso; ++ciclos) {
+            if (anfitrion_.DetencionPedida()) {
+                return false; // the user stopped the run: no warning, the instruction stays half done
+            }
             EjecutaCiclo();
             if (findeinstruccion_) {
                 return true;
@@ -461,6 +464,9 @@ bool TSimuladorVelmo::EjecutaInstruccion() {
         return false;
     }
     for (int ciclos = 0; ciclos < kCiclosSinProgresoFijo; ++ciclos) {
+        if (anfitrion_.DetencionPedida()) {
+            return false;
+        }
         EjecutaCiclo();
         if (findeinstruccion_) {
             return true;
@@ -553,7 +559,7 @@ void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
     vista.HayBreakpoint = ahora.HayBreakpoint;
     vista.PrimeraFilaVisible = ahora.PrimeraFilaVisible;
     vista.FilasVisibles = ahora.FilasVisibles;
-    frameMemoria_->RestauraDatos(vista);
+    frameMemoria_->RestauraContenido(vista);
     frameRegistros_->RestauraDatos(i.registros);
     frameCablesMEm_->RestauraDatos(i.cablesMem);
     frameCablesCtrl_->RestauraDatos(i.cablesCtrl);
