@@ -236,6 +236,17 @@ private slots:
         QVERIFY(texto.startsWith("$version"));
         QVERIFY(texto.contains("\n#7\n"));
 
+        // A place that cannot be written is reported.
+        b.ficheroTraza = pruebas::CarpetaUsuario().path() + QStringLiteral("/no/existe/t.csv");
+        b.ventana.GuardarTraza->trigger();
+        QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
+        QVERIFY(b.guion.mensajes[0].texto.startsWith(QStringLiteral("No se ha podido guardar la traza")));
+    }
+
+    void guardarTrazaSegunElTipoElegido() {
+        Banco b;
+        b.Carga(Programa());
+        b.ventana.Ciclo->trigger();
         // The type chosen in the dialog decides the format and gives a bare name its extension.
         b.filtroTraza = TVentanaPrincipal::kFiltroVcd;
         b.ficheroTraza = pruebas::CarpetaUsuario().path() + QStringLiteral("/sin_extension");
@@ -249,12 +260,6 @@ private slots:
         QFile elegidoCsv(b.ficheroTraza + QStringLiteral(".csv"));
         QVERIFY(elegidoCsv.open(QIODevice::ReadOnly));
         QVERIFY(elegidoCsv.readAll().startsWith("ciclo,"));
-
-        // A place that cannot be written is reported.
-        b.ficheroTraza = pruebas::CarpetaUsuario().path() + QStringLiteral("/no/existe/t.csv");
-        b.ventana.GuardarTraza->trigger();
-        QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
-        QVERIFY(b.guion.mensajes[0].texto.startsWith(QStringLiteral("No se ha podido guardar la traza")));
     }
 };
 
