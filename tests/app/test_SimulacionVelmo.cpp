@@ -12,7 +12,6 @@
 #include "VentanaPrincipal.h"
 #include "VentanasMemoriaYTablas.h"
 
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -170,15 +169,12 @@ private slots:
         QVERIFY(!b.Motor().FrameMemoria().Haybreakpointbyindex(5));
         QVERIFY(b.ventana.TextoBarraEstado().startsWith(QStringLiteral("Ejecución detenida")));
 
-        // "Sin animación": no lit clock line and no pause.
+        // "Sin animación": no lit clock line, and so no pause after it.
         int destellos = 0;
         vistas.finDeCiclo = nullptr;
         vistas.destelloReloj = [&](const TFrameControl&) { ++destellos; };
         b.ventana.SinAnimacion->setChecked(true);
-        QElapsedTimer reloj;
-        reloj.start();
         b.EjecutaN(QStringLiteral("40"));
-        QVERIFY(reloj.elapsed() < 40 * 4 * AnfitrionGUI::kDestelloMs / 2);
         QCOMPARE(destellos, 0);
         b.ventana.SinAnimacion->setChecked(false);
         b.ventana.Ciclo->trigger();
