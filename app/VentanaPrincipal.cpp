@@ -213,8 +213,6 @@ void TVentanaPrincipal::EmpiezaEjecucion() {
     ciclosAlEmpezar_ = SimuladorVelmo->Ciclos();
     instruccionesAlEmpezar_ = SimuladorVelmo->Instrucciones();
     progresoMostrado_ = false;
-    Detener->setEnabled(true);
-    BotonDetener->setEnabled(true);
     anfitrion_->EmpiezaEjecucion(BarraHerramientas->widgetForAction(BotonDetener),
                                  [this] { MuestraProgreso(); });
 }
@@ -233,6 +231,11 @@ void TVentanaPrincipal::TerminaEjecucion() {
 }
 
 void TVentanaPrincipal::MuestraProgreso() {
+    // Enabled from the first refresh on, so that a single step does not flash the button.
+    if (!progresoMostrado_) {
+        Detener->setEnabled(true);
+        BotonDetener->setEnabled(true);
+    }
     progresoMostrado_ = true;
     BarraEstado(QStringLiteral("Ejecutando: %1 ciclos, %2 instrucciones (Esc detiene)")
                     .arg(SimuladorVelmo->Ciclos() - ciclosAlEmpezar_)
