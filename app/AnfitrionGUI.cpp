@@ -7,8 +7,12 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QShortcutEvent>
 #include <QThread>
 #include <QTimer>
+
+#include <optional>
 
 namespace velmo {
 
@@ -37,6 +41,58 @@ AnfitrionSinVentanas& SinVentanas() {
     static AnfitrionSinVentanas anfitrion;
     return anfitrion;
 }
+
+/// While a run waits: Esc (as a key or a shortcut) asks to stop; a click on the Stop button goes
+/// through; every other click, key and wheel turn is thrown away. The toolkit's own windows pass the
+/// events on to their widgets, where they are judged.
+class FiltroEjecucion : public QObject {
+public:
+    FiltroEjecucion(AnfitrionGUI& anfitrion, QWidget* detener) : anfitrion_(anfitrion), detener_(detener) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~FiltroEjecucion() override { QCoreApplication::instance()->removeEventFilter(this); }
+    FiltroEjecucion(const FiltroEjecucion&) = delete;
+    FiltroEjecucion& operator=(const FiltroEjecucion&) = delete;
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        switch (evento->type()) {
+        case QEvent::Shortcut:
+            if (static_cast<QShortcutEvent*>(evento)->key() == QKeySequence(Qt::Key_Escape)) {
+                anfitrion_.PideDetener();
+            }
+            return true;
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (!objeto->isWidgetType()) {
+                return false;
+            }
+            if (evento->type() != QEvent::KeyRelease &&
+                static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
+                anfitrion_.PideDetener();
+            }
+            evento->accept(); // an accepted override keeps the key from becoming a shortcut
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+            return objeto->isWidgetType() && (detener_ == nullptr || objeto != detener_);
+        default:
+            return false;
+        }
+    }
+
+private:
+    AnfitrionGUI& anfitrion_;
+    QPointer<QWidget> detener_;
+};
 
 } // namespace
 
@@ -129,6 +185,9 @@ void AnfitrionGUI::MostrarMaquinaEstados(TTipoControl tipo) {
 }
 
 void AnfitrionGUI::DestelloReloj(const TFrameControl& uc) {
+    if (sinAnimacion_) {
+        return;
+    }
     if (vistas.destelloReloj) {
         vistas.destelloReloj(uc);
     }
@@ -141,6 +200,27 @@ void AnfitrionGUI::FinDeCiclo() {
     if (vistas.finDeCiclo) {
         vistas.finDeCiclo();
     }
+    if (enEjecucion_ && desdeRefresco_.hasExpired(kRefrescoMs)) {
+        desdeRefresco_.restart();
+        if (progreso_) {
+            progreso_();
+        }
+        Atiende(0);
+    }
+}
+
+void AnfitrionGUI::EmpiezaEjecucion(QWidget* detener, std::function<void()> progreso) {
+    OlvidaDetencion();
+    enEjecucion_ = true;
+    detener_ = detener;
+    progreso_ = std::move(progreso);
+    desdeRefresco_.start();
+}
+
+void AnfitrionGUI::TerminaEjecucion() {
+    enEjecucion_ = false;
+    detener_ = nullptr;
+    progreso_ = nullptr;
 }
 
 void AnfitrionGUI::ReiniciaTraza() {
@@ -157,14 +237,32 @@ void AnfitrionGUI::EsperaReloj(int milisegundos) {
         QThread::msleep(static_cast<unsigned long>(milisegundos));
         return;
     }
+    Atiende(milisegundos);
+}
+
+void AnfitrionGUI::Atiende(int milisegundos) {
+    if (enEspera_) {
+        return;
+    }
     enEspera_ = true;
+    // Outside a run the user's input waits until the command is over; during one it is read, so that
+    // Stop and Esc can reach the run, and the filter throws the rest away.
+    std::optional<FiltroEjecucion> filtro;
+    QEventLoop::ProcessEventsFlags banderas = QEventLoop::ExcludeUserInputEvents;
+    if (enEjecucion_) {
+        filtro.emplace(*this, detener_);
+        banderas = QEventLoop::AllEvents;
+    }
+    if (milisegundos <= 0) {
+        QCoreApplication::processEvents(banderas);
+    }
     const QDeadlineTimer fin(milisegundos);
     while (!fin.hasExpired()) {
-        // Paint and run timers until the deadline, without taking clicks or keys.
+        // Paint and run timers until the deadline.
         QEventLoop espera;
         QTimer::singleShot(static_cast<int>(std::max<qint64>(fin.remainingTime(), 0)), &espera,
                            &QEventLoop::quit);
-        espera.exec(QEventLoop::ExcludeUserInputEvents);
+        espera.exec(banderas);
     }
     enEspera_ = false;
 }

@@ -7,9 +7,11 @@
 #include "AnfitrionMaquina.h"
 #include "FormEligeSim.h"
 
-#include <functional>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
 
-class QWidget;
+#include <functional>
 
 namespace velmo {
 
@@ -61,14 +63,36 @@ public:
     static constexpr int kDestelloMs = 30;
 
     /// The wait of a hard-wired cycle while the clock line is lit. The window keeps painting but takes
-    /// no user input; a wait asked for during another one only sleeps.
+    /// no user input (during a run, only the Stop button and Esc); a wait asked for during another one
+    /// only sleeps.
     void EsperaReloj(int milisegundos);
 
+    // ---- runs the user can stop, and running without animation
+    /// How often a run repaints the windows and reports its progress, with or without the clock pause.
+    static constexpr int kRefrescoMs = 50;
+    /// A run starts: until TerminaEjecucion, every wait and every refresh takes the clicks on `detener`
+    /// (may be null) and Esc, which ask to stop, and no other user input; `progreso` is called at each
+    /// refresh. A stop asked before is forgotten.
+    void EmpiezaEjecucion(QWidget* detener, std::function<void()> progreso);
+    void TerminaEjecucion();
+    bool EnEjecucion() const { return enEjecucion_; }
+    /// "Sin animación": no lit clock line and no pause; the windows repaint only at the refreshes.
+    void SetSinAnimacion(bool sin) { sinAnimacion_ = sin; }
+    bool SinAnimacion() const { return sinAnimacion_; }
+
 private:
+    /// Runs what is pending (painting, timers) once, or until `milisegundos` have passed.
+    void Atiende(int milisegundos);
+
     QWidget* padre_;
     TDebug& debug_;
     TFormElige& elige_;
     bool enEspera_ = false;
+    bool enEjecucion_ = false;
+    bool sinAnimacion_ = false;
+    QPointer<QWidget> detener_;
+    std::function<void()> progreso_;
+    QElapsedTimer desdeRefresco_;
 };
 
 } // namespace velmo

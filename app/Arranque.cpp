@@ -47,8 +47,8 @@ void AbreMontadorModal(TVentanaPrincipal& ventana, TDialogosMontadorQt& dialogos
 } // namespace
 
 void PreparaAplicacion(QApplication& aplicacion) {
+    // Only the name: a display name would be appended to every caption, and captions stand as given.
     QApplication::setApplicationName(QStringLiteral("Velmo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmo"));
     CargaTraducciones(aplicacion);
     // The dialogs are laid out for this face; fontconfig maps it to a metric-compatible one.
     QFont letra(QStringLiteral("MS Sans Serif"), 8);

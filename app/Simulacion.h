@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -23,6 +24,9 @@ public:
     virtual void MostrarMicroprograma() = 0;
     virtual void MostrarMaquinaEstados() = 0;
     virtual void VentanasIniciales() = 0;
+    /// Cycles and instructions run so far (the counters' values), for a run's progress.
+    virtual std::int32_t Ciclos() const { return 0; }
+    virtual std::int32_t Instrucciones() const { return 0; }
 
     // ---- stepping back and the recorded trace (simulations without a history answer false)
     /// False when nothing older is held.

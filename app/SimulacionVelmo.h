@@ -32,6 +32,8 @@ public:
     void MostrarMicroprograma() override { motor_.MostrarMicroprograma(); }
     void MostrarMaquinaEstados() override { motor_.MostrarMaquinaEstados(); }
     void VentanasIniciales() override { motor_.VentanasIniciales(); }
+    std::int32_t Ciclos() const override { return motor_.NumCiclos(); }
+    std::int32_t Instrucciones() const override { return motor_.NumInst(); }
 
     bool RetrocedeCiclo() override { return historia_.RetrocedeCiclo(); }
     bool RetrocedeInstruccion() override { return historia_.RetrocedeInstruccion(); }

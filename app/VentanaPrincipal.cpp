@@ -1,6 +1,7 @@
 #include "VentanaPrincipal.h"
 
 #include "AboutBox.h"
+#include "AjustePantalla.h"
 #include "AjustesUsuario.h"
 #include "AnfitrionGUI.h"
 #include "AsociacionFicheros.h"
@@ -18,21 +19,27 @@
 #include "Plataforma.h"
 #include "RegistroGlobal.h"
 #include "SimulacionVelmo.h"
+#include "VentanaMemoria.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <exception>
 
 namespace velmo {
@@ -53,7 +60,24 @@ private:
     bool& ocupado_;
 };
 
+/// The trace file and its format: the type chosen in the dialog decides, and gives its extension to a
+/// name without one; a name that ends in either extension keeps that format.
+QPair<QString, bool> DestinoTraza(const QString& ruta, const QString& filtro) {
+    const QString sufijo = QFileInfo(ruta).suffix().toLower();
+    if (sufijo == QStringLiteral("csv") || sufijo == QStringLiteral("vcd")) {
+        return {ruta, sufijo == QStringLiteral("vcd")};
+    }
+    const bool vcd = filtro == TVentanaPrincipal::kFiltroVcd;
+    if (!sufijo.isEmpty()) {
+        return {ruta, vcd};
+    }
+    return {ruta + (vcd ? QStringLiteral(".vcd") : QStringLiteral(".csv")), vcd};
+}
+
 } // namespace
+
+const QString TVentanaPrincipal::kFiltroCsv = QStringLiteral("Traza CSV (*.csv)");
+const QString TVentanaPrincipal::kFiltroVcd = QStringLiteral("Value Change Dump (*.vcd)");
 
 TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(kTitulo);
@@ -114,6 +138,11 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
 
     HabilitaSimulacion(false, true);
     HabilitaFuente(true);
+
+    temporizadorAjuste_ = new QTimer(this);
+    temporizadorAjuste_->setSingleShot(true);
+    temporizadorAjuste_->setInterval(300);
+    connect(temporizadorAjuste_, &QTimer::timeout, this, &TVentanaPrincipal::OfreceAjuste);
 }
 
 TVentanaPrincipal::~TVentanaPrincipal() {
@@ -168,11 +197,56 @@ template <class F> void TVentanaPrincipal::EnCiclo(F&& orden) {
     if (!SimuladorVelmo) {
         return;
     }
+    bool fallo = false;
+    EmpiezaEjecucion();
     try {
         orden(*SimuladorVelmo);
     } catch (...) {
+        fallo = true;
+    }
+    TerminaEjecucion();
+    if (fallo) {
         // The engine has already said "Excepción: Reinicializando": start the simulation again.
         BotonResetClick();
+    }
+}
+
+void TVentanaPrincipal::EmpiezaEjecucion() {
+    ciclosAlEmpezar_ = SimuladorVelmo->Ciclos();
+    instruccionesAlEmpezar_ = SimuladorVelmo->Instrucciones();
+    progresoMostrado_ = false;
+    anfitrion_->EmpiezaEjecucion(BarraHerramientas->widgetForAction(BotonDetener),
+                                 [this] { MuestraProgreso(); });
+}
+
+void TVentanaPrincipal::TerminaEjecucion() {
+    anfitrion_->TerminaEjecucion();
+    Detener->setEnabled(false);
+    BotonDetener->setEnabled(false);
+    if (anfitrion_->DetencionPedida()) {
+        anfitrion_->OlvidaDetencion();
+        BarraEstado(QStringLiteral("Ejecución detenida tras %1 ciclos")
+                        .arg(SimuladorVelmo->Ciclos() - ciclosAlEmpezar_));
+    } else if (progresoMostrado_) {
+        statusBar()->clearMessage();
+    }
+}
+
+void TVentanaPrincipal::MuestraProgreso() {
+    // Enabled from the first refresh on, so that a single step does not flash the button.
+    if (!progresoMostrado_) {
+        Detener->setEnabled(true);
+        BotonDetener->setEnabled(true);
+    }
+    progresoMostrado_ = true;
+    BarraEstado(QStringLiteral("Ejecutando: %1 ciclos, %2 instrucciones (Esc detiene)")
+                    .arg(SimuladorVelmo->Ciclos() - ciclosAlEmpezar_)
+                    .arg(SimuladorVelmo->Instrucciones() - instruccionesAlEmpezar_));
+}
+
+void TVentanaPrincipal::DetenerClick() {
+    if (anfitrion_->EnEjecucion()) {
+        anfitrion_->PideDetener();
     }
 }
 
@@ -270,6 +344,23 @@ void TVentanaPrincipal::CreaAcciones() {
     BotonInstruccionAnterior =
         Accion(QStringLiteral("Instrucción anterior"), QStringLiteral("instruccion_anterior"),
                QStringLiteral("Instrucción anterior"));
+    // ---- stopping a run, running without animation, windows that fit the screen
+    Detener = Accion(QStringLiteral("Detener"), QStringLiteral("detener"),
+                     QStringLiteral("Detiene la ejecución al terminar el ciclo en curso"),
+                     QKeySequence(Qt::Key_Escape));
+    BotonDetener = Accion(QStringLiteral("Detener"), QStringLiteral("detener"), QStringLiteral("Detener"));
+    // Reached while a run holds the window: no command guard, only the request.
+    for (QAction* accion : {Detener, BotonDetener}) {
+        accion->setEnabled(false);
+        connect(accion, &QAction::triggered, this, &TVentanaPrincipal::DetenerClick);
+    }
+    SinAnimacion = Accion(QStringLiteral("Sin animación"), QString(),
+                          QStringLiteral("Ejecuta sin la pausa de cada ciclo y repinta cada 50 ms"));
+    SinAnimacion->setCheckable(true);
+    connect(SinAnimacion, &QAction::toggled, this, [this](bool sin) { anfitrion_->SetSinAnimacion(sin); });
+    AjustarPantalla = Accion(QStringLiteral("Ajustar a la pantalla"), QString(),
+                             QStringLiteral("Coloca las ventanas de la simulación enteras y sin taparse"));
+    Orden(AjustarPantalla, [this] { AjustarPantallaClick(); });
     Orden(CicloAnterior, [this] { CicloAnteriorClick(); });
     Orden(InstruccionAnterior, [this] { InstruccionAnteriorClick(); });
     Orden(GuardarTraza, [this] { GuardarTrazaClick(); });
@@ -337,12 +428,17 @@ void TVentanaPrincipal::CreaMenus() {
     ejecucion->addAction(EjecutarN);
     ejecucion->addAction(Ciclo);
     ejecucion->addAction(Instruccion);
-    ejecucion->addAction(CicloAnterior);
-    ejecucion->addAction(InstruccionAnterior);
-    ejecucion->addAction(GuardarTraza);
     ejecucion->addAction(Monitorizar);
     ejecucion->addAction(Reset);
     ejecucion->addAction(HastaBreakpoint);
+    // Extensions come after the fixed items.
+    ejecucion->addSeparator();
+    ejecucion->addAction(CicloAnterior);
+    ejecucion->addAction(InstruccionAnterior);
+    ejecucion->addAction(GuardarTraza);
+    ejecucion->addSeparator();
+    ejecucion->addAction(Detener);
+    ejecucion->addAction(SinAnimacion);
 
     MenuVentanas = menuBar()->addMenu(QStringLiteral("&Ventanas"));
     MenuVentanas->menuAction()->setStatusTip(QStringLiteral("Window related commands"));
@@ -378,6 +474,7 @@ void TVentanaPrincipal::ActualizaMenuVentanas() {
     MenuVentanas->addAction(CascadaMenu);
     MenuVentanas->addAction(PosicionInicial);
     MenuVentanas->addAction(MinimizarTodasMenu);
+    MenuVentanas->addAction(AjustarPantalla);
     const QList<QMdiSubWindow*> hijas = Mdi->subWindowList();
     if (!hijas.isEmpty()) {
         MenuVentanas->addSeparator();
@@ -412,12 +509,14 @@ void TVentanaPrincipal::CreaBarraHerramientas() {
     BarraHerramientas->addSeparator();
     BarraHerramientas->addAction(BotonCiclo);
     BarraHerramientas->addAction(BotonInstruccion);
-    BarraHerramientas->addAction(BotonCicloAnterior);
-    BarraHerramientas->addAction(BotonInstruccionAnterior);
     BarraHerramientas->addAction(BotonEjecutaN);
     BarraHerramientas->addAction(BotonHastaBreakpoint);
     BarraHerramientas->addAction(BotonMonitorizar);
     BarraHerramientas->addAction(BotonReset);
+    // Extensions after the group's fixed buttons.
+    BarraHerramientas->addAction(BotonCicloAnterior);
+    BarraHerramientas->addAction(BotonInstruccionAnterior);
+    BarraHerramientas->addAction(BotonDetener);
     BarraHerramientas->addSeparator();
     BarraHerramientas->addAction(BotonApilarVertical);
     BarraHerramientas->addAction(BotonCascada);
@@ -472,7 +571,8 @@ void TVentanaPrincipal::HabilitaSimulacion(bool activa, bool botonesOcultos) {
                             InstruccionAnterior,
                             GuardarTraza,
                             BotonCicloAnterior,
-                            BotonInstruccionAnterior}) {
+                            BotonInstruccionAnterior,
+                            AjustarPantalla}) {
         accion->setEnabled(activa);
     }
     if (botonesOcultos || !activa) {
@@ -554,6 +654,7 @@ void TVentanaPrincipal::ArrancaConFichero(const QString& ruta) {
     BotonAbrirEjecutable->setEnabled(false);
     CargarEjecutableVelmo1->setEnabled(true);
     HabilitaSimulacion(true, false);
+    temporizadorAjuste_->start();
 }
 
 void TVentanaPrincipal::Arranca(const QStringList& argumentos) {
@@ -635,6 +736,7 @@ void TVentanaPrincipal::CargarEjecutableVelmo1Click() {
     HabilitaFuente(false);
     CargarEjecutableVelmo1->setEnabled(true);
     HabilitaSimulacion(true, true);
+    temporizadorAjuste_->start();
 }
 
 void TVentanaPrincipal::CerrarClick() {
@@ -681,7 +783,7 @@ void TVentanaPrincipal::EjecutaNClick() {
     EnCiclo([this, total](Simulacion& s) {
         std::int32_t hechas = 0;
         while (hechas < total) {
-            if (!s.EjecutaInstruccion()) {
+            if (!s.EjecutaInstruccion() || anfitrion_->DetencionPedida()) {
                 return;
             }
             ++hechas;
@@ -713,15 +815,19 @@ void TVentanaPrincipal::GuardarTrazaClick() {
     if (!SimuladorVelmo) {
         return;
     }
-    const QString ruta =
-        eligeFicheroTraza_
-            ? eligeFicheroTraza_(this)
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), QString(),
-                                           QStringLiteral("Traza CSV (*.csv);;Value Change Dump (*.vcd)"));
-    if (ruta.isEmpty()) {
+    EleccionTraza eleccion;
+    if (eligeFicheroTraza_) {
+        eleccion = eligeFicheroTraza_(this);
+    } else {
+        eleccion.ruta =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), QString(),
+                                         kFiltroCsv + QStringLiteral(";;") + kFiltroVcd, &eleccion.filtro);
+    }
+    if (eleccion.ruta.isEmpty()) {
         return;
     }
-    if (!SimuladorVelmo->GuardaTraza(ruta, ruta.endsWith(QStringLiteral(".vcd"), Qt::CaseInsensitive))) {
+    const auto [ruta, vcd] = DestinoTraza(eleccion.ruta, eleccion.filtro);
+    if (!SimuladorVelmo->GuardaTraza(ruta, vcd)) {
         Modal().mensaje(this, QStringLiteral("No se ha podido guardar la traza en ") + ruta, kTitulo,
                         IconoCaja::Error);
     }
@@ -837,6 +943,104 @@ void TVentanaPrincipal::ApilarVertical() {
         hija->showNormal();
         hija->setGeometry(x, 0, ancho, zona.height());
         x += ancho;
+    }
+}
+
+// ---------------------------------------------------------------- windows that fit the screen
+
+QList<QPair<QMdiSubWindow*, QRect>> TVentanaPrincipal::ColocacionAjustada() const {
+    if (!SimuladorVelmo) {
+        return {};
+    }
+    // The largest window first (the datapath), the memory view beside it, then the rest by height.
+    QList<QMdiSubWindow*> hijas;
+    QMdiSubWindow* memoria = nullptr;
+    for (QMdiSubWindow* hija : Mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!hija->isVisible() || hija->isMinimized()) {
+            continue;
+        }
+        if (qobject_cast<VentanaMemoria*>(hija->widget()) != nullptr) {
+            memoria = hija;
+        } else {
+            hijas << hija;
+        }
+    }
+    std::stable_sort(hijas.begin(), hijas.end(), [](const QMdiSubWindow* a, const QMdiSubWindow* b) {
+        const auto area = [](const QMdiSubWindow* h) { return h->width() * h->height(); };
+        return area(a) > area(b) || (area(a) == area(b) && a->height() > b->height());
+    });
+    if (hijas.size() > 1) {
+        std::stable_sort(hijas.begin() + 1, hijas.end(), [](const QMdiSubWindow* a, const QMdiSubWindow* b) {
+            return a->height() > b->height();
+        });
+    }
+    std::vector<PiezaAjuste> piezas;
+    for (QMdiSubWindow* hija : hijas) {
+        piezas.push_back({hija->size(), false});
+    }
+    if (memoria != nullptr) {
+        const QMargins marco = memoria->contentsMargins();
+        const int ancho =
+            static_cast<VentanaMemoria*>(memoria->widget())->AnchoColumnas() + marco.left() + marco.right();
+        const auto sitio = std::min<qsizetype>(1, hijas.size());
+        hijas.insert(sitio, memoria);
+        piezas.insert(piezas.begin() + sitio, {QSize(ancho, memoria->height()), true});
+    }
+    const std::vector<QRect> sitios = ColocaEnColumnas(piezas, Mdi->viewport()->height());
+    QList<QPair<QMdiSubWindow*, QRect>> colocacion;
+    for (qsizetype i = 0; i < hijas.size(); ++i) {
+        colocacion.append({hijas[i], sitios[static_cast<std::size_t>(i)]});
+    }
+    return colocacion;
+}
+
+void TVentanaPrincipal::AjustarPantallaClick() {
+    for (QMdiSubWindow* hija : Mdi->subWindowList()) {
+        if (hija->isMinimized()) {
+            hija->showNormal();
+        }
+    }
+    Mdi->horizontalScrollBar()->setValue(0);
+    Mdi->verticalScrollBar()->setValue(0);
+    for (const auto& [hija, sitio] : ColocacionAjustada()) {
+        hija->setGeometry(sitio);
+    }
+}
+
+void TVentanaPrincipal::OfreceAjuste() {
+    if (ajusteOfrecido_ || !SimuladorVelmo) {
+        return;
+    }
+    if (ocupado_ || QApplication::activeModalWidget() != nullptr) {
+        // A command or a box is up: ask once it is over.
+        temporizadorAjuste_->start();
+        return;
+    }
+    const QList<QPair<QMdiSubWindow*, QRect>> colocacion = ColocacionAjustada();
+    QRect necesario;
+    for (const auto& par : colocacion) {
+        necesario |= par.second;
+    }
+    if (colocacion.isEmpty() || !Mdi->viewport()->rect().contains(necesario)) {
+        return;
+    }
+    ajusteOfrecido_ = true;
+    Ocupacion marca(ocupado_);
+    if (Modal().pregunta(
+            this,
+            QStringLiteral("La ventana principal tiene sitio para ver enteras todas las ventanas de "
+                           "la simulación, sin que se tapen. ¿Desea colocarlas así? (Menú "
+                           "Ventanas, Ajustar a la pantalla)"),
+            kTitulo, false) == BotonCaja::Si) {
+        AjustarPantallaClick();
+    }
+}
+
+void TVentanaPrincipal::resizeEvent(QResizeEvent* evento) {
+    QMainWindow::resizeEvent(evento);
+    if (SimuladorVelmo && !ajusteOfrecido_) {
+        // Once the size has settled (a maximised start arrives in steps).
+        temporizadorAjuste_->start();
     }
 }
 

@@ -2,14 +2,19 @@
 
 #include "Simulacion.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
 #include <QPointer>
+#include <QRect>
 
 #include <memory>
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace velmo {
@@ -116,6 +121,11 @@ public:
     QAction* GuardarTraza;
     QAction* BotonCicloAnterior;
     QAction* BotonInstruccionAnterior;
+    // ---- stopping a run, running without animation, windows that fit the screen
+    QAction* Detener;
+    QAction* SinAnimacion;
+    QAction* BotonDetener;
+    QAction* AjustarPantalla;
 
     // ---- operations used by the start-up and other windows
     void BarraEstado(const QString& texto);
@@ -162,10 +172,26 @@ public:
     void CicloAnteriorClick();
     void InstruccionAnteriorClick();
     void GuardarTrazaClick();
-    /// The save dialog of "Guardar traza..."; tests replace it. An empty result means cancelled.
-    void SetEligeFicheroTraza(std::function<QString(QWidget* padre)> elige) {
+    /// What the save dialog of "Guardar traza..." returns: the name and the type (filter) chosen in it.
+    struct EleccionTraza {
+        QString ruta; // empty: cancelled
+        QString filtro;
+    };
+    static const QString kFiltroCsv;
+    static const QString kFiltroVcd;
+    /// The save dialog of "Guardar traza..."; tests replace it.
+    void SetEligeFicheroTraza(std::function<EleccionTraza(QWidget* padre)> elige) {
         eligeFicheroTraza_ = std::move(elige);
     }
+    // ---- stopping a run, running without animation, windows that fit the screen
+    /// Ends the run in progress after its current cycle.
+    void DetenerClick();
+    /// Every simulation window shown whole, side by side, the memory view with all its columns.
+    void AjustarPantallaClick();
+    /// Where "Ajustar a la pantalla" would put each simulation window; empty without a simulation.
+    QList<QPair<QMdiSubWindow*, QRect>> ColocacionAjustada() const;
+    /// Asks once per session whether to fit the windows, when the frame holds them all side by side.
+    void OfreceAjuste();
 
     /// True while a command runs; commands arriving meanwhile (posted events during a clock pause) wait.
     bool Ocupado() const { return ocupado_; }
@@ -173,6 +199,7 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void CreaAcciones();
@@ -196,7 +223,16 @@ private:
     QPointer<QDialog> mapas_[5];
     bool ocupado_ = false;
     bool terminando_ = false;
-    std::function<QString(QWidget* padre)> eligeFicheroTraza_;
+    std::function<EleccionTraza(QWidget* padre)> eligeFicheroTraza_;
+    // ---- a run in progress
+    void EmpiezaEjecucion();
+    void TerminaEjecucion();
+    void MuestraProgreso();
+    std::int32_t ciclosAlEmpezar_ = 0;
+    std::int32_t instruccionesAlEmpezar_ = 0;
+    bool progresoMostrado_ = false;
+    bool ajusteOfrecido_ = false;
+    QTimer* temporizadorAjuste_;
 };
 
 } // namespace velmo

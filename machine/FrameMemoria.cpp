@@ -54,6 +54,12 @@ void TMemoriaVLM::SetFilaActual(std::uint16_t direccion) {
     }
 }
 
+void TMemoriaVLM::RestauraContenido(const Datos& datos) {
+    datos_ = datos;
+    SetFilaActual(datos_.FilaActual);
+    Repinta();
+}
+
 bool TMemoriaVLM::Haybreakpointbyindex(std::int32_t direccion) const {
     return DireccionValida(direccion) && datos_.VectorBreakpoints[static_cast<std::size_t>(direccion)];
 }

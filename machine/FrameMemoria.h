@@ -44,6 +44,9 @@ public:
 
     /// The row of the instruction being executed; scrolls so that it is visible. Does not repaint.
     void SetFilaActual(std::uint16_t direccion);
+    /// Puts back a copy of the contents (stepping back) and repaints; its current row is kept in view
+    /// like every other change of the current row.
+    void RestauraContenido(const Datos& datos);
     std::uint16_t prFilaActual() const { return datos_.FilaActual; }
     bool prHayBreakpoints() const { return datos_.HayBreakpoint; }
 

@@ -483,6 +483,9 @@ FinEjecucion TSimuladorVelmo::InstruccionDeCorrida() {
     const bool configurable = tipoControl_ == TMicroprogramable;
     const int limite = configurable ? kCiclosSinProgreso : kCiclosSinProgresoFijo;
     for (int ciclos = 0; ciclos < limite; ++ciclos) {
+        if (anfitrion_.DetencionPedida()) {
+            return FinEjecucion::DetenidaPorUsuario; // no warning: the instruction stays half done
+        }
         const FinEjecucion fin = CicloDeCorrida();
         if (findeinstruccion_) {
             return fin;
@@ -651,7 +654,7 @@ void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
     vista.HayBreakpoint = ahora.HayBreakpoint;
     vista.PrimeraFilaVisible = ahora.PrimeraFilaVisible;
     vista.FilasVisibles = ahora.FilasVisibles;
-    frameMemoria_->RestauraDatos(vista);
+    frameMemoria_->RestauraContenido(vista);
     frameRegistros_->RestauraDatos(i.registros);
     frameCablesMEm_->RestauraDatos(i.cablesMem);
     frameCablesCtrl_->RestauraDatos(i.cablesCtrl);

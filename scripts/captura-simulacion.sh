@@ -33,7 +33,7 @@ xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
     sleep 1
     import -window root "$salida"
     # The ALU tool button: the modified machine'"'"'s ALU with its constant 0.
-    xdotool mousemove 336 32 click 1
+    xdotool mousemove 361 32 click 1
     sleep 1
     import -window root "${salida%.png}-alu.png"
     kill "$programa"

@@ -67,7 +67,7 @@ sesion 0 '
     for i in 1 2 3 4; do xdotool key F7; sleep 0.3; done
     xdotool mousemove 640 169 click 1; sleep 1
     foto "$principal" simulacion.png
-    xdotool mousemove 336 32 click 1; sleep 1
+    xdotool mousemove 361 32 click 1; sleep 1
     foto "$(ventana "Alu|ALU")" alu.png
     kill $programa'
 

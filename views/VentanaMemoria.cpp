@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -198,6 +199,15 @@ EstiloCeldaMemoria VentanaMemoria::EstiloCelda(int columna, int fila) const {
 
 int VentanaMemoria::PrimeraFilaVisible() const {
     return tabla_->verticalScrollBar()->value();
+}
+
+int VentanaMemoria::AnchoColumnas() const {
+    int ancho =
+        2 * tabla_->frameWidth() + tabla_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tabla_);
+    for (int c = 0; c < static_cast<int>(kAnchos.size()); ++c) {
+        ancho += tabla_->columnWidth(c);
+    }
+    return ancho;
 }
 
 void VentanaMemoria::Repintar() {

@@ -64,6 +64,8 @@ public:
     TablaMemoria* Tabla() const { return tabla_; }
     /// The first row shown in the grid.
     int PrimeraFilaVisible() const;
+    /// The width of the window's contents that shows every column whole, beside the scroll bar.
+    int AnchoColumnas() const;
 
     QString TextoAyuda() const override;
     QSize TamanoAyuda() const override { return {220, 120}; }

@@ -35,6 +35,7 @@ void VentanaSimulacion::Incrusta(QMdiArea& mdi) {
     marco_->setFont(FuenteDialogo());
     marco_->setOption(QMdiSubWindow::RubberBandResize, false);
     marco_->installEventFilter(this);
+    marcoFiltrado_ = marco_.get();
     AplicaVentana();
 }
 
@@ -106,16 +107,19 @@ void VentanaSimulacion::AplicaVentana() {
 }
 
 bool VentanaSimulacion::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == marco_) {
+    // Compared as plain objects: the frame's last events arrive while it is being destroyed, when it is
+    // no longer a QMdiSubWindow and a QPointer<QMdiSubWindow> may not be read.
+    if (objeto == marcoFiltrado_ && objeto->isWidgetType()) {
+        auto* marco = static_cast<QWidget*>(objeto);
         if (evento->type() == QEvent::WindowStateChange && !aplicando_) {
             // The user minimised or restored it; the engine's "Posición inicial" puts it back to normal.
             aplicando_ = true;
-            estado_.SetEstadoNormal(!marco_->isMinimized());
+            estado_.SetEstadoNormal(!marco->isMinimized());
             aplicando_ = false;
         } else if (evento->type() == QEvent::Close) {
             // The simulation owns its windows: closing one only puts it aside.
             evento->ignore();
-            marco_->showMinimized();
+            marco->showMinimized();
             return true;
         }
     }

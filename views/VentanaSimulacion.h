@@ -55,6 +55,7 @@ private:
     Borde borde_;
     int clave_ = 0;
     QPointer<QMdiSubWindow> marco_;
+    QPointer<QObject> marcoFiltrado_; // the same frame, as the event filter sees it
     bool aplicando_ = false;
 };
 

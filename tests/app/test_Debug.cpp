@@ -159,6 +159,13 @@ private slots:
         anfitrion.SetPausaReloj(false);
         anfitrion.DestelloReloj(uc);
         QCOMPARE(destellos, 2);
+        // "Sin animación": neither the lit line nor the wait, whatever the pause says.
+        anfitrion.SetPausaReloj(true);
+        anfitrion.SetSinAnimacion(true);
+        reloj.restart();
+        anfitrion.DestelloReloj(uc);
+        QVERIFY(reloj.elapsed() < AnfitrionGUI::kDestelloMs);
+        QCOMPARE(destellos, 2);
     }
 };
 

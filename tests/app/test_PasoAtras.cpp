@@ -6,7 +6,9 @@
 #include "FormEligeSim.h"
 #include "ProgramaPrueba.h"
 #include "SimulacionVelmo.h"
+#include "VentanaMemoria.h"
 #include "VentanaPrincipal.h"
+#include "VentanasMemoriaYTablas.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,13 +25,16 @@ struct Banco {
     pruebas::GuionModal guion;
     TVentanaPrincipal ventana;
     QString ficheroTraza;
+    QString filtroTraza = TVentanaPrincipal::kFiltroCsv;
 
     Banco() {
         ventana.Anfitrion().SetPausaReloj(false);
         guion.alDialogo = [](QDialog& d) {
             return int(qobject_cast<TFormElige*>(&d) != nullptr ? QDialog::Accepted : QDialog::Rejected);
         };
-        ventana.SetEligeFicheroTraza([this](QWidget*) { return ficheroTraza; });
+        ventana.SetEligeFicheroTraza([this](QWidget*) {
+            return TVentanaPrincipal::EleccionTraza{ficheroTraza, filtroTraza};
+        });
     }
 
     SimulacionVelmo& Sim() {
@@ -85,11 +90,26 @@ private slots:
             }
         }
         QVERIFY(ejecucion != nullptr);
-        QVERIFY(ejecucion->actions().contains(b.ventana.CicloAnterior));
-        QVERIFY(ejecucion->actions().contains(b.ventana.InstruccionAnterior));
-        QVERIFY(ejecucion->actions().contains(b.ventana.GuardarTraza));
-        QVERIFY(b.ventana.BarraHerramientas->actions().contains(b.ventana.BotonCicloAnterior));
-        QVERIFY(b.ventana.BarraHerramientas->actions().contains(b.ventana.BotonInstruccionAnterior));
+        // The fixed items keep their order; the extensions come after them.
+        QList<QAction*> items;
+        for (QAction* a : ejecucion->actions()) {
+            if (!a->isSeparator()) {
+                items << a;
+            }
+        }
+        TVentanaPrincipal& v = b.ventana;
+        QCOMPARE(items.mid(0, 6), (QList<QAction*>{v.EjecutarN, v.Ciclo, v.Instruccion, v.Monitorizar,
+                                                   v.Reset, v.HastaBreakpoint}));
+        for (QAction* extension : {v.CicloAnterior, v.InstruccionAnterior, v.GuardarTraza}) {
+            QVERIFY(items.indexOf(extension) >= 6);
+        }
+        const QList<QAction*> botones = v.BarraHerramientas->actions();
+        const qsizetype ciclo = botones.indexOf(v.BotonCiclo);
+        QCOMPARE(botones.mid(ciclo, 6),
+                 (QList<QAction*>{v.BotonCiclo, v.BotonInstruccion, v.BotonEjecutaN, v.BotonHastaBreakpoint,
+                                  v.BotonMonitorizar, v.BotonReset}));
+        QCOMPARE(botones.indexOf(v.BotonCicloAnterior), ciclo + 6);
+        QCOMPARE(botones.indexOf(v.BotonInstruccionAnterior), ciclo + 7);
         // Nothing to undo without a simulation.
         QVERIFY(!b.ventana.CicloAnterior->isEnabled());
         QVERIFY(!b.ventana.BotonInstruccionAnterior->isEnabled());
@@ -145,6 +165,30 @@ private slots:
         b.ventana.BotonInstruccionAnterior->trigger();
         QVERIFY(Mira(b.Motor()) == trasUna);
         QCOMPARE(b.Motor().FrameMemoria().prFilaActual(), std::uint16_t(1));
+    }
+
+    void volverAtrasMantieneLaFilaActualALaVista() {
+        Banco b;
+        // CMP 20,20 ; BEQ 100 ... 100: CMP 20,20 ; BEQ 0
+        pruebas::ProgramaPrueba p;
+        p.Inst(0, "CMP", 20, 20).Inst(1, "BEQ", 100, 100).Inst(100, "CMP", 20, 20).Inst(101, "BEQ", 0, 0);
+        p.Dato(20, 5);
+        b.ventana.resize(1000, 800);
+        b.ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.ventana));
+        b.Carga(p.Guarda());
+        VentanaMemoria& vista = *b.Sim().MemoriaYTablas()->Memoria;
+        const int visibles = vista.Tabla()->FilasVisibles();
+        b.ventana.Instruccion->trigger();
+        b.ventana.Instruccion->trigger(); // the jump
+        QCOMPARE(b.Motor().FrameMemoria().prFilaActual(), std::uint16_t(100));
+        QCOMPARE(vista.PrimeraFilaVisible(), 100 - visibles + 1);
+        b.ventana.InstruccionAnterior->trigger(); // back over it: row 1 comes into view
+        QCOMPARE(b.Motor().FrameMemoria().prFilaActual(), std::uint16_t(1));
+        QCOMPARE(vista.PrimeraFilaVisible(), 1);
+        b.ventana.Instruccion->trigger();
+        b.ventana.CicloAnterior->trigger(); // back into the jump: the fetch of row 100 is undone
+        QVERIFY(vista.PrimeraFilaVisible() <= 1);
     }
 
     void resetYCerrarVacianLaHistoria() {
@@ -223,6 +267,25 @@ private slots:
         }
         QVERIFY(QFileInfo(tuberia).exists() && !QFileInfo(tuberia).isFile());
         QFile::remove(tuberia);
+    }
+
+    void guardarTrazaSegunElTipoElegido() {
+        Banco b;
+        b.Carga(Programa());
+        b.ventana.Ciclo->trigger();
+        // The type chosen in the dialog decides the format and gives a bare name its extension.
+        b.filtroTraza = TVentanaPrincipal::kFiltroVcd;
+        b.ficheroTraza = pruebas::CarpetaUsuario().path() + QStringLiteral("/sin_extension");
+        b.ventana.GuardarTraza->trigger();
+        QVERIFY(!QFile::exists(b.ficheroTraza));
+        QFile elegidoVcd(b.ficheroTraza + QStringLiteral(".vcd"));
+        QVERIFY(elegidoVcd.open(QIODevice::ReadOnly));
+        QVERIFY(elegidoVcd.readAll().startsWith("$version"));
+        b.filtroTraza = TVentanaPrincipal::kFiltroCsv;
+        b.ventana.GuardarTraza->trigger();
+        QFile elegidoCsv(b.ficheroTraza + QStringLiteral(".csv"));
+        QVERIFY(elegidoCsv.open(QIODevice::ReadOnly));
+        QVERIFY(elegidoCsv.readAll().startsWith("ciclo,"));
     }
 };
 

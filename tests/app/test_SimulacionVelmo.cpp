@@ -8,9 +8,16 @@
 #include "FormEligeSim.h"
 #include "ProgramaPrueba.h"
 #include "SimulacionVelmo.h"
+#include "VentanaMemoria.h"
 #include "VentanaPrincipal.h"
+#include "VentanasMemoriaYTablas.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 using namespace velmo;
@@ -39,11 +46,12 @@ struct Banco {
         };
     }
 
-    TSimuladorVelmo& Motor() {
+    SimulacionVelmo& Sim() {
         auto* s = dynamic_cast<SimulacionVelmo*>(ventana.SimuladorVelmo.get());
         Q_ASSERT(s != nullptr);
-        return s->Motor();
+        return *s;
     }
+    TSimuladorVelmo& Motor() { return Sim().Motor(); }
 
     void Carga(const std::string& ruta) {
         guion.ficheros.push_back(QString::fromStdString(ruta));
@@ -110,6 +118,122 @@ private slots:
             b.EjecutaN(QString()); // empty: nothing runs
             QCOMPARE(b.Motor().NumInst(), 50);
         }
+    }
+
+    void detenerYSinAnimacion() {
+        Banco b;
+        b.ventana.Anfitrion().SetPausaReloj(
+            true); // the clock pause of the hard-wired units, as a user has it
+        b.Carga(ProgramaVacio());
+        VistasMaquina& vistas = b.ventana.Anfitrion().vistas;
+        QVERIFY(!b.ventana.BotonDetener->isEnabled()); // nothing to stop
+
+        // The Stop button ends an N run after the cycle in progress; the status bar showed its progress.
+        int ciclos = 0;
+        QString progreso;
+        vistas.finDeCiclo = [&] {
+            if (++ciclos == 12) {
+                progreso = b.ventana.TextoBarraEstado();
+                b.ventana.BotonDetener->trigger();
+            }
+        };
+        const int antes = b.Motor().NumCiclos();
+        b.EjecutaN(QStringLiteral("100"));
+        QCOMPARE(b.Motor().NumCiclos(), antes + 12);
+        QVERIFY2(progreso.startsWith(QStringLiteral("Ejecutando: ")), qPrintable(progreso));
+        QCOMPARE(b.ventana.TextoBarraEstado(), QStringLiteral("Ejecución detenida tras 12 ciclos"));
+        QVERIFY(!b.ventana.BotonDetener->isEnabled());
+        // The next command runs whole.
+        vistas.finDeCiclo = nullptr;
+        b.ventana.Instruccion->trigger();
+        QCOMPARE(b.Motor().NumInst(), 3); // the cut one finished, then one more
+
+        // Esc during a wait stops a breakpoint run; the other input of that moment is thrown away.
+        b.Motor().FrameMemoria().TablaMemoriaSelectCell(1, 120);
+        TablaMemoria& tabla = *b.Sim().MemoriaYTablas()->Memoria->Tabla();
+        const QPoint fila5 = tabla.visualRect(tabla.model()->index(5, 1)).center();
+        ciclos = 0;
+        vistas.finDeCiclo = [&] {
+            if (++ciclos == 3) {
+                QCoreApplication::postEvent(tabla.viewport(),
+                                            new QMouseEvent(QEvent::MouseButtonPress, fila5,
+                                                            tabla.viewport()->mapToGlobal(fila5),
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+                QCoreApplication::postEvent(&b.ventana,
+                                            new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            }
+        };
+        b.ventana.HastaBreakpoint->trigger();
+        QVERIFY2(ciclos >= 3 && ciclos < 10, qPrintable(QString::number(ciclos)));
+        QVERIFY(b.guion.preguntas.empty());
+        QVERIFY(!b.Motor().FrameMemoria().Haybreakpointbyindex(5));
+        QVERIFY(b.ventana.TextoBarraEstado().startsWith(QStringLiteral("Ejecución detenida")));
+
+        // "Sin animación": no lit clock line, and so no pause after it.
+        int destellos = 0;
+        vistas.finDeCiclo = nullptr;
+        vistas.destelloReloj = [&](const TFrameControl&) { ++destellos; };
+        b.ventana.SinAnimacion->setChecked(true);
+        b.EjecutaN(QStringLiteral("40"));
+        QCOMPARE(destellos, 0);
+        b.ventana.SinAnimacion->setChecked(false);
+        b.ventana.Ciclo->trigger();
+        QCOMPARE(destellos, 1);
+    }
+
+    void ajustarALaPantalla() {
+        const QString oferta =
+            QStringLiteral("Velmo: La ventana principal tiene sitio para ver enteras todas las ventanas de "
+                           "la simulación, sin "
+                           "que se tapen. ¿Desea colocarlas así? (Menú Ventanas, Ajustar a la pantalla)");
+        {
+            // A frame only as large as the opening layout: nothing is offered.
+            Banco b;
+            b.ventana.resize(1000, 700);
+            b.ventana.show();
+            b.Carga(ProgramaVacio());
+            QTest::qWait(500);
+            QVERIFY(b.guion.preguntas.empty());
+        }
+        Banco b;
+        b.ventana.resize(1600, 1000);
+        b.ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.ventana));
+        b.Carga(ProgramaVacio());
+        QTRY_COMPARE(b.guion.preguntas, std::vector<QString>{oferta}); // answered Yes
+
+        // Every window whole inside the frame, none covering another, the memory with all its columns.
+        const auto compruebaAjuste = [&b] {
+            const QRect zona = b.ventana.Mdi->viewport()->rect();
+            const QList<QMdiSubWindow*> hijas = b.ventana.Mdi->subWindowList();
+            QCOMPARE(hijas.size(), 7);
+            for (QMdiSubWindow* h : hijas) {
+                QVERIFY2(h->isVisible() && !h->isMinimized() && zona.contains(h->geometry()),
+                         qPrintable(h->windowTitle()));
+                for (QMdiSubWindow* otra : hijas) {
+                    QVERIFY2(h == otra || !h->geometry().intersects(otra->geometry()),
+                             qPrintable(h->windowTitle() + QStringLiteral(" / ") + otra->windowTitle()));
+                }
+            }
+            TablaMemoria& tabla = *b.Sim().MemoriaYTablas()->Memoria->Tabla();
+            const int ultima = tabla.columnViewportPosition(4) + tabla.columnWidth(4);
+            QVERIFY(ultima <= tabla.viewport()->width());
+        };
+        compruebaAjuste();
+
+        // "Posición inicial" stays as it is; the menu item fits them again, a minimised one included.
+        b.ventana.PosicionInicial->trigger();
+        QCOMPARE(b.Sim().MemoriaYTablas()->Memoria->parentWidget()->geometry().topLeft(), QPoint(605, 0));
+        b.ventana.Mdi->subWindowList().front()->showMinimized();
+        emit b.ventana.MenuVentanas->aboutToShow();
+        const QList<QAction*> items = b.ventana.MenuVentanas->actions();
+        QCOMPARE(items.indexOf(b.ventana.AjustarPantalla), items.indexOf(b.ventana.MinimizarTodasMenu) + 1);
+        b.ventana.AjustarPantalla->trigger();
+        compruebaAjuste();
+        // Offered once only.
+        b.ventana.Reset->trigger();
+        QTest::qWait(500);
+        QCOMPARE(b.guion.preguntas.size(), std::size_t(1));
     }
 
     void cicloEInstruccion() {

@@ -2,6 +2,7 @@
 // its questions, the start-up roads, exit and the welcome dialog.
 
 #include "AjustesUsuario.h"
+#include "Arranque.h"
 #include "Debug.h"
 #include "EntornoPruebas.h"
 #include "FormBienvenida.h"
@@ -167,7 +168,7 @@ private slots:
             QVERIFY2(!atajos.contains(tecla), qPrintable(tecla + QStringLiteral(": ") + atajos.value(tecla)));
             atajos.insert(tecla, a->text());
         }
-        QCOMPARE(atajos.size(), 11); // with Shift+F6 and Shift+F7, the step back commands
+        QCOMPARE(atajos.size(), 12); // with Shift+F6 and Shift+F7 (stepping back) and Esc (Detener)
         b.Carga(QStringLiteral("/tmp/uno.vlx"));
         v.show();
         QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -474,6 +475,17 @@ private slots:
         QVERIFY(entrada);
         entrada->trigger();
         QCOMPARE(b.ventana.Mdi->activeSubWindow(), uno);
+    }
+
+    // Last: it gives the whole application the program's translations and font.
+    void losTitulosQuedanComoSeDan() {
+        PreparaAplicacion(*qApp);
+        // A display name of its own would be appended to every caption ("Montador — Velmo"); without one
+        // it merely follows the application's name.
+        const QString nombre = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("otro"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("otro"));
+        QCoreApplication::setApplicationName(nombre);
     }
 };
 
