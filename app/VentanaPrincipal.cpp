@@ -20,7 +20,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -145,6 +147,7 @@ void TVentanaPrincipal::Orden(QAction* accion, std::function<void()> orden) {
         if (ocupado_) {
             return;
         }
+        RetiraAviso();
         Ocupacion marca(ocupado_);
         Protegido(orden);
     });
@@ -485,6 +488,25 @@ void TVentanaPrincipal::BarraEstado(const QString& texto) {
     statusBar()->showMessage(texto);
 }
 
+void TVentanaPrincipal::AvisoPasajero(const QString& texto) {
+    if (aviso_.isEmpty()) {
+        textoBajoAviso_ = statusBar()->currentMessage();
+    }
+    aviso_ = texto;
+    BarraEstado(texto);
+}
+
+void TVentanaPrincipal::RetiraAviso() {
+    if (aviso_.isEmpty()) {
+        return;
+    }
+    // Only if nothing replaced it meanwhile: the standing text comes back.
+    if (statusBar()->currentMessage() == aviso_) {
+        BarraEstado(textoBajoAviso_);
+    }
+    aviso_.clear();
+}
+
 QString TVentanaPrincipal::TextoBarraEstado() const {
     return statusBar()->currentMessage();
 }
@@ -608,9 +630,10 @@ void TVentanaPrincipal::AbreMontador(InicioMontador accion) {
 
 void TVentanaPrincipal::CargarEjecutableVelmo1Click() {
     BarraEstado(QStringLiteral("Seleccione el programa a simular"));
-    const QString ruta = Modal().abreFichero(
-        this, QStringLiteral("Seleccione el programa a simular"),
-        QStringLiteral("Ejecutables de Velmo (*.vlx);;Todos los archivos (*)"), QStringLiteral("vlx"));
+    const QString ruta =
+        Modal().abreFichero(this, QStringLiteral("Seleccione el programa a simular"),
+                            QStringLiteral("Ejecutables de Velmo (*.vlx);;Todos los archivos (*)"),
+                            QStringLiteral("vlx"), FicheroAbierto);
     if (ruta.isEmpty()) {
         return;
     }
@@ -688,13 +711,13 @@ void TVentanaPrincipal::EjecutaNClick() {
 
 void TVentanaPrincipal::CicloAnteriorClick() {
     if (SimuladorVelmo && !SimuladorVelmo->RetrocedeCiclo()) {
-        BarraEstado(QStringLiteral("No hay ciclos anteriores que deshacer"));
+        AvisoPasajero(QStringLiteral("No hay ciclos anteriores que deshacer"));
     }
 }
 
 void TVentanaPrincipal::InstruccionAnteriorClick() {
     if (SimuladorVelmo && !SimuladorVelmo->RetrocedeInstruccion()) {
-        BarraEstado(QStringLiteral("No hay instrucciones anteriores que deshacer"));
+        AvisoPasajero(QStringLiteral("No hay instrucciones anteriores que deshacer"));
     }
 }
 
@@ -702,10 +725,15 @@ void TVentanaPrincipal::GuardarTrazaClick() {
     if (!SimuladorVelmo) {
         return;
     }
+    // Beside the executable, under its name.
+    const QFileInfo ejecutable(FicheroAbierto);
+    const QString propuesta = FicheroAbierto.isEmpty()
+                                  ? QString()
+                                  : ejecutable.absoluteDir().filePath(ejecutable.completeBaseName() + ".csv");
     const QString ruta =
         eligeFicheroTraza_
             ? eligeFicheroTraza_(this)
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), QString(),
+            : QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), propuesta,
                                            QStringLiteral("Traza CSV (*.csv);;Value Change Dump (*.vcd)"));
     if (ruta.isEmpty()) {
         return;

@@ -182,6 +182,9 @@ private:
     QAction* Accion(const QString& texto, const QString& icono, const QString& pista,
                     const QKeySequence& atajo = {});
     void Orden(QAction* accion, std::function<void()> orden);
+    /// A notice that lasts until the next command, which brings back the text it covered.
+    void AvisoPasajero(const QString& texto);
+    void RetiraAviso();
     template <class F> void Protegido(F&& orden);
     template <class F> void EnCiclo(F&& orden);
 
@@ -196,6 +199,8 @@ private:
     QPointer<QDialog> mapas_[5];
     bool ocupado_ = false;
     bool terminando_ = false;
+    QString aviso_;          // the notice showing, until the next command
+    QString textoBajoAviso_; // the status text it covered
     std::function<QString(QWidget* padre)> eligeFicheroTraza_;
 };
 

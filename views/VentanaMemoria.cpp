@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -57,6 +58,19 @@ public:
             pintor->setFont(ventana_.font());
             pintor->setPen(estilo.letra);
             pintor->drawText(celda, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, estilo.texto);
+        }
+        if (estilo.foco) {
+            // One frame around the whole row: the outer cells close it at the sides.
+            pintor->setPen(QPen(Qt::black, 1, Qt::DotLine));
+            const QRect marco = celda.adjusted(0, 0, -1, -1);
+            pintor->drawLine(marco.topLeft(), marco.topRight());
+            pintor->drawLine(marco.bottomLeft(), marco.bottomRight());
+            if (indice.column() == 0) {
+                pintor->drawLine(marco.topLeft(), marco.bottomLeft());
+            }
+            if (indice.column() == indice.model()->columnCount() - 1) {
+                pintor->drawLine(marco.topRight(), marco.bottomRight());
+            }
         }
         pintor->restore();
     }
@@ -116,6 +130,16 @@ void TablaMemoria::keyPressEvent(QKeyEvent* evento) {
     }
 }
 
+void TablaMemoria::focusInEvent(QFocusEvent* evento) {
+    QTableView::focusInEvent(evento);
+    viewport()->update();
+}
+
+void TablaMemoria::focusOutEvent(QFocusEvent* evento) {
+    QTableView::focusOutEvent(evento);
+    viewport()->update();
+}
+
 void TablaMemoria::resizeEvent(QResizeEvent* evento) {
     QTableView::resizeEvent(evento);
     InformaFilasVisibles();
@@ -144,6 +168,9 @@ VentanaMemoria::VentanaMemoria(TMemoriaVLM& memoria)
         tabla_->setColumnWidth(c, kAnchos[static_cast<std::size_t>(c)] + 1);
     }
     tabla_->viewport()->installEventFilter(this);
+    // The keyboard's frame spans the row: a move repaints both rows whole.
+    connect(tabla_->selectionModel(), &QItemSelectionModel::currentChanged, tabla_->viewport(),
+            [this] { tabla_->viewport()->update(); });
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->addWidget(tabla_);
@@ -193,6 +220,7 @@ EstiloCeldaMemoria VentanaMemoria::EstiloCelda(int columna, int fila) const {
         break;
     }
     estilo.texto = QString::fromStdString(memoria_.TextoCelda(columna, fila));
+    estilo.foco = tabla_->hasFocus() && tabla_->currentIndex().row() == fila;
     return estilo;
 }
 
