@@ -32,6 +32,16 @@ constexpr int kAlto = 306;
 constexpr int kTopBotones = 264;
 constexpr int kAltoFila = 44;
 
+/// The probe of each row, top to bottom; the auxiliary register's is null where there is none.
+template <class Cables, class Cable> std::array<Cable*, 6> Filas(Cables& cables, Cable* regAux) {
+    std::array<Cable*, 6> filas{};
+    for (std::size_t i = 0; i < TFormMonitoriza::kCables.size(); ++i) {
+        filas[i] = &cables[static_cast<std::size_t>(TFormMonitoriza::kCables[i])];
+    }
+    filas[TFormMonitoriza::kFilaRegAux] = regAux;
+    return filas;
+}
+
 } // namespace
 
 TFormMonitoriza::TFormMonitoriza(QWidget* padre) : QDialog(padre) {
@@ -98,11 +108,7 @@ TFormato TFormMonitoriza::Base(int fila) const {
 }
 
 void TFormMonitoriza::Carga(const std::array<TRegCable, kNumCablesOrg>& cables, const TRegCable* regAux) {
-    std::array<const TRegCable*, 6> filas{};
-    for (std::size_t i = 0; i < kCables.size(); ++i) {
-        filas[i] = &cables[static_cast<std::size_t>(kCables[i])];
-    }
-    filas[kFilaRegAux] = regAux;
+    const auto filas = Filas(cables, regAux);
     for (std::size_t i = 0; i < filas.size(); ++i) {
         if (filas[i] != nullptr) {
             casillas_[i]->setChecked(filas[i]->ProbeActivado);
@@ -119,11 +125,7 @@ void TFormMonitoriza::Carga(const std::array<TRegCable, kNumCablesOrg>& cables, 
 }
 
 void TFormMonitoriza::Aplica(std::array<TRegCable, kNumCablesOrg>& cables, TRegCable* regAux) const {
-    std::array<TRegCable*, 6> filas{};
-    for (std::size_t i = 0; i < kCables.size(); ++i) {
-        filas[i] = &cables[static_cast<std::size_t>(kCables[i])];
-    }
-    filas[kFilaRegAux] = regAux;
+    const auto filas = Filas(cables, regAux);
     for (std::size_t i = 0; i < filas.size(); ++i) {
         TRegCable* c = filas[i];
         if (c == nullptr) {
