@@ -169,8 +169,10 @@ VentanaMemoria::VentanaMemoria(TMemoriaVLM& memoria)
     }
     tabla_->viewport()->installEventFilter(this);
     // The keyboard's frame spans the row: a move repaints both rows whole.
-    connect(tabla_->selectionModel(), &QItemSelectionModel::currentChanged, tabla_->viewport(),
-            [this] { tabla_->viewport()->update(); });
+    // The lambda holds the viewport alone: it may run while the window is being taken apart.
+    QWidget* vista = tabla_->viewport();
+    connect(tabla_->selectionModel(), &QItemSelectionModel::currentChanged, vista,
+            [vista] { vista->update(); });
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->addWidget(tabla_);
