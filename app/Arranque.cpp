@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QIcon>
 #include <QTimer>
 
 namespace velmo {
@@ -55,6 +56,9 @@ void PreparaAplicacion(QApplication& aplicacion) {
     letra.setFamilies(
         {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     QApplication::setFont(letra);
+    // Every window without an icon of its own takes this one: without it a child window created before
+    // it has a parent shows the toolkit's logo.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmo/icons/velmo.svg")));
 }
 
 int EjecutaVelmo(QApplication& aplicacion) {

@@ -2,6 +2,7 @@
 
 #include "FormNuevoFichAMontar.h"
 #include "Plataforma.h"
+#include "UtilidadesVentana.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -109,25 +110,27 @@ std::optional<int> TDialogosMontadorQt::EligeVersion(QWidget* padre) {
     return fFormNuevo->Eleccion();
 }
 
-QString TDialogosMontadorQt::FicheroAAbrir(QWidget* padre, const QString& filtro) {
+QString TDialogosMontadorQt::FicheroAAbrir(QWidget* padre, const QString& filtro, const QString& actual) {
     QFileDialog dialogo(padre);
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
     dialogo.setNameFilter(FiltroQt(filtro));
     dialogo.setOption(QFileDialog::ReadOnly, false);
+    ProponFichero(dialogo, actual);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
         return {};
     }
     return dialogo.selectedFiles().constFirst();
 }
 
-QString TDialogosMontadorQt::FicheroAGuardar(QWidget* padre, const QString& filtro,
-                                             const QString& extension) {
+QString TDialogosMontadorQt::FicheroAGuardar(QWidget* padre, const QString& filtro, const QString& extension,
+                                             const QString& actual) {
     QFileDialog dialogo(padre);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setNameFilter(FiltroQt(filtro));
     dialogo.setDefaultSuffix(extension);
+    ProponFichero(dialogo, actual);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
         return {};
     }

@@ -20,9 +20,11 @@ public:
     /// The version chosen in the new-source dialog (0, 1 or 2); nothing when it was cancelled.
     virtual std::optional<int> EligeVersion(QWidget* padre) = 0;
     /// An existing file to open; empty when cancelled. The filter is written "name|patterns|name|patterns".
-    virtual QString FicheroAAbrir(QWidget* padre, const QString& filtro) = 0;
+    /// Both file dialogs start at `actual`, the file the window holds (empty for none).
+    virtual QString FicheroAAbrir(QWidget* padre, const QString& filtro, const QString& actual) = 0;
     /// A name to save under, after the overwrite question; empty when cancelled.
-    virtual QString FicheroAGuardar(QWidget* padre, const QString& filtro, const QString& extension) = 0;
+    virtual QString FicheroAGuardar(QWidget* padre, const QString& filtro, const QString& extension,
+                                    const QString& actual) = 0;
     /// Opens the workbench manual; a missing manual is not reported.
     virtual void AbreAyuda() = 0;
     virtual void AcercaDe(QWidget* padre) = 0;
@@ -51,8 +53,9 @@ public:
     void AnadeLineaTraza(const std::string& linea) override;
 
     std::optional<int> EligeVersion(QWidget* padre) override;
-    QString FicheroAAbrir(QWidget* padre, const QString& filtro) override;
-    QString FicheroAGuardar(QWidget* padre, const QString& filtro, const QString& extension) override;
+    QString FicheroAAbrir(QWidget* padre, const QString& filtro, const QString& actual) override;
+    QString FicheroAGuardar(QWidget* padre, const QString& filtro, const QString& extension,
+                            const QString& actual) override;
     void AbreAyuda() override;
     void AcercaDe(QWidget* padre) override;
 

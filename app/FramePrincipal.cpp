@@ -423,7 +423,7 @@ bool TFramePrincipal::CargaFichero(const QString& ruta) {
 }
 
 void TFramePrincipal::AbrirClick() {
-    const QString ruta = fDialogos.FicheroAAbrir(this, kFiltroAbrir);
+    const QString ruta = fDialogos.FicheroAAbrir(this, kFiltroAbrir, ListaFicheros.value(0));
     if (ruta.isEmpty()) {
         return;
     }
@@ -474,7 +474,7 @@ bool TFramePrincipal::GuardaConResultado() {
 }
 
 bool TFramePrincipal::GuardaComoConResultado() {
-    const QString ruta = fDialogos.FicheroAGuardar(this, kFiltroGuardar, "asm");
+    const QString ruta = fDialogos.FicheroAGuardar(this, kFiltroGuardar, "asm", ListaFicheros.value(0));
     if (ruta.isEmpty() || !EscribeFichero(ruta)) {
         return false;
     }
@@ -541,6 +541,10 @@ void TFramePrincipal::MontarClick() {
     if (resultado.lineaPrimerError >= 0) {
         marcadorError = resultado.lineaPrimerError;
         PintaMarcaError();
+    } else {
+        // Warnings come first: the verdict on the last line is what must be in view.
+        fMemoOut->moveCursor(QTextCursor::End);
+        fMemoOut->ensureCursorVisible();
     }
     ProgramaActualizacion();
 }

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -176,6 +177,7 @@ void TVentanaPrincipal::Orden(QAction* accion, std::function<void()> orden) {
         if (ocupado_) {
             return;
         }
+        RetiraAviso();
         Ocupacion marca(ocupado_);
         Protegido(orden);
     });
@@ -587,6 +589,25 @@ void TVentanaPrincipal::BarraEstado(const QString& texto) {
     statusBar()->showMessage(texto);
 }
 
+void TVentanaPrincipal::AvisoPasajero(const QString& texto) {
+    if (aviso_.isEmpty()) {
+        textoBajoAviso_ = statusBar()->currentMessage();
+    }
+    aviso_ = texto;
+    BarraEstado(texto);
+}
+
+void TVentanaPrincipal::RetiraAviso() {
+    if (aviso_.isEmpty()) {
+        return;
+    }
+    // Only if nothing replaced it meanwhile: the standing text comes back.
+    if (statusBar()->currentMessage() == aviso_) {
+        BarraEstado(textoBajoAviso_);
+    }
+    aviso_.clear();
+}
+
 QString TVentanaPrincipal::TextoBarraEstado() const {
     return statusBar()->currentMessage();
 }
@@ -720,9 +741,10 @@ void TVentanaPrincipal::AbreMontador(InicioMontador accion) {
 
 void TVentanaPrincipal::CargarEjecutableVelmo1Click() {
     BarraEstado(QStringLiteral("Seleccione el programa a simular"));
-    const QString ruta = Modal().abreFichero(
-        this, QStringLiteral("Seleccione el programa a simular"),
-        QStringLiteral("Ejecutables de Velmo (*.vlx);;Todos los archivos (*)"), QStringLiteral("vlx"));
+    const QString ruta =
+        Modal().abreFichero(this, QStringLiteral("Seleccione el programa a simular"),
+                            QStringLiteral("Ejecutables de Velmo (*.vlx);;Todos los archivos (*)"),
+                            QStringLiteral("vlx"), FicheroAbierto);
     if (ruta.isEmpty()) {
         return;
     }
@@ -801,13 +823,13 @@ void TVentanaPrincipal::EjecutaNClick() {
 
 void TVentanaPrincipal::CicloAnteriorClick() {
     if (SimuladorVelmo && !SimuladorVelmo->RetrocedeCiclo()) {
-        BarraEstado(QStringLiteral("No hay ciclos anteriores que deshacer"));
+        AvisoPasajero(QStringLiteral("No hay ciclos anteriores que deshacer"));
     }
 }
 
 void TVentanaPrincipal::InstruccionAnteriorClick() {
     if (SimuladorVelmo && !SimuladorVelmo->RetrocedeInstruccion()) {
-        BarraEstado(QStringLiteral("No hay instrucciones anteriores que deshacer"));
+        AvisoPasajero(QStringLiteral("No hay instrucciones anteriores que deshacer"));
     }
 }
 
@@ -819,8 +841,14 @@ void TVentanaPrincipal::GuardarTrazaClick() {
     if (eligeFicheroTraza_) {
         eleccion = eligeFicheroTraza_(this);
     } else {
+        // Beside the executable, under its name.
+        const QFileInfo ejecutable(FicheroAbierto);
+        const QString propuesta =
+            FicheroAbierto.isEmpty()
+                ? QString()
+                : ejecutable.absoluteDir().filePath(ejecutable.completeBaseName() + ".csv");
         eleccion.ruta =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), QString(),
+            QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), propuesta,
                                          kFiltroCsv + QStringLiteral(";;") + kFiltroVcd, &eleccion.filtro);
     }
     if (eleccion.ruta.isEmpty()) {

@@ -209,6 +209,9 @@ private:
     QAction* Accion(const QString& texto, const QString& icono, const QString& pista,
                     const QKeySequence& atajo = {});
     void Orden(QAction* accion, std::function<void()> orden);
+    /// A notice that lasts until the next command, which brings back the text it covered.
+    void AvisoPasajero(const QString& texto);
+    void RetiraAviso();
     template <class F> void Protegido(F&& orden);
     template <class F> void EnCiclo(F&& orden);
 
@@ -223,6 +226,8 @@ private:
     QPointer<QDialog> mapas_[5];
     bool ocupado_ = false;
     bool terminando_ = false;
+    QString aviso_;          // the notice showing, until the next command
+    QString textoBajoAviso_; // the status text it covered
     std::function<EleccionTraza(QWidget* padre)> eligeFicheroTraza_;
     // ---- a run in progress
     void EmpiezaEjecucion();

@@ -11,4 +11,10 @@ TRegRdD::TRegRdD()
     SetCaption("Registros Ruta de Datos");
 }
 
+void TRegRdD::AnadeRegAux() {
+    if (IndiceDe(kNombreRegAux) < 0) {
+        AnadeEntrada({kNombreRegAux, "0000000"});
+    }
+}
+
 } // namespace velmo

@@ -1,5 +1,6 @@
 #pragma once
-// State of the register table ("Registros Ruta de Datos"): the five datapath registers in binary.
+// State of the register table ("Registros Ruta de Datos"): the five datapath registers in binary, and on
+// the configurable machine a sixth row after them for the auxiliary address register.
 
 #include "TablaNombreValor.h"
 
@@ -8,6 +9,13 @@ namespace velmo {
 class TRegRdD : public TablaNombreValor {
 public:
     TRegRdD();
+
+    /// Name of the auxiliary register's row.
+    static constexpr const char* kNombreRegAux = "RegAux";
+    static constexpr int kBitsRegAux = 7;
+
+    /// Adds the auxiliary register's row after the fixed ones (once; the configurable machine only).
+    void AnadeRegAux();
 };
 
 } // namespace velmo

@@ -11,6 +11,7 @@ const TRegConfCable& TOrganizacion::Cable(int indice) {
 void TOrganizacion::CreaCablesOrg() {
     datos_.Valor.fill(0);
     datos_.activado.fill(false);
+    datos_.RegAux = 0;
 }
 
 } // namespace velmo

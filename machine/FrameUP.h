@@ -20,6 +20,7 @@ struct DatosOrganizacion {
     TTipoControl tipocontrol = tMicroprogramado;
     bool RegAuxActivo = false;
     bool RegauxLeido = false;
+    std::uint16_t RegAux = 0; // the auxiliary register's output, for its probe
     bool operator==(const DatosOrganizacion&) const = default;
 };
 
@@ -50,6 +51,8 @@ public:
     bool prRegAuxLeido() const { return datos_.RegauxLeido; }
     void SetRegAuxActivo(bool v) { datos_.RegAuxActivo = v; }
     void SetRegauxLeido(bool v) { datos_.RegauxLeido = v; }
+    std::uint16_t ValorRegAux() const { return datos_.RegAux; }
+    void SetValorRegAux(std::uint16_t v) { datos_.RegAux = v; }
 
     /// The engine flagged this cycle's signals: the window redraws them.
     void ActualizaBitmap() const { Avisa(Aviso::ActualizaBitmap); }

@@ -26,6 +26,12 @@ TablaNombreValor::TablaNombreValor(std::vector<Entrada> entradas) : entradas_(st
     }
 }
 
+void TablaNombreValor::AnadeEntrada(Entrada entrada) {
+    entradas_.push_back(entrada);
+    datos_.NombreCables.emplace_back(entrada.nombre);
+    datos_.ValorCables.push_back({ValorCelda::Texto, 0, 0, entrada.inicial});
+}
+
 void TablaNombreValor::Inicializa() {
     for (std::size_t i = 0; i < entradas_.size(); ++i) {
         datos_.NombreCables[i] = entradas_[i].nombre;

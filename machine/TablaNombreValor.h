@@ -64,6 +64,8 @@ protected:
         const char* inicial;
     };
     explicit TablaNombreValor(std::vector<Entrada> entradas);
+    /// One more entry after the others, at its initial value.
+    void AnadeEntrada(Entrada entrada);
 
     /// The control-signal table repaints after every change; the other two wait for the engine.
     virtual bool RepintaCadaCambio() const { return false; }

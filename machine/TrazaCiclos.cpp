@@ -36,6 +36,7 @@ MuestraCiclo TomaMuestra(const TSimuladorVelmo& sim) {
     m.entrada = static_cast<std::uint16_t>(up.Valor(mapa::wAluOutMem));
     m.salida = memoria.ValorOUT;
     m.escritura = memoria.PermisoCarga == 1;
+    m.regAux = static_cast<std::uint16_t>(Corta(sim.RegAux(), 7));
     return m;
 }
 
@@ -57,7 +58,9 @@ const std::vector<ColumnaTraza>& ColumnasTraza() {
                                       {"mem_dir", 7},
                                       {"mem_entrada", 16},
                                       {"mem_salida", 16},
-                                      {"mem_escritura", 1}}) {
+                                      {"mem_escritura", 1},
+                                      // Last, so every column before it keeps its place.
+                                      {"RegAux", 7}}) {
             c.push_back(r);
         }
         return c;
@@ -74,9 +77,10 @@ std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m) {
     for (const bool a : m.activas) {
         v.push_back(a ? 1 : 0);
     }
-    for (const std::uint32_t x : {Corta(m.pc, 7), std::uint32_t{m.ir}, std::uint32_t{m.a}, std::uint32_t{m.b},
-                                  Corta(m.fz, 1), Corta(m.direccion, 7), std::uint32_t{m.entrada},
-                                  std::uint32_t{m.salida}, std::uint32_t{m.escritura ? 1u : 0u}}) {
+    for (const std::uint32_t x :
+         {Corta(m.pc, 7), std::uint32_t{m.ir}, std::uint32_t{m.a}, std::uint32_t{m.b}, Corta(m.fz, 1),
+          Corta(m.direccion, 7), std::uint32_t{m.entrada}, std::uint32_t{m.salida},
+          std::uint32_t{m.escritura ? 1u : 0u}, std::uint32_t{m.regAux}}) {
         v.push_back(x);
     }
     return v;

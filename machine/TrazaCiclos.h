@@ -25,6 +25,7 @@ struct MuestraCiclo {
     std::uint16_t entrada = 0;   // data into memory
     std::uint16_t salida = 0;    // data out of memory
     bool escritura = false;      // memory write at the next edge
+    std::uint16_t regAux = 0;    // the configurable machine's auxiliary register; 0 on the others
 
     bool operator==(const MuestraCiclo&) const = default;
 };

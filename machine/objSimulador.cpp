@@ -92,6 +92,9 @@ void TSimulador::Abre(bool leeFichero) {
 
     frameEstado_->SetNumCiclos(-1);
     frameEstado_->SetNumInstrucciones(-1);
+    if (tipoControl_ == TMicroprogramable) {
+        frameRegistros_->AnadeRegAux();
+    }
     frameRegistros_->Inicializa();
     frameCablesMEm_->Inicializa();
     frameCablesCtrl_->Inicializa();
@@ -131,7 +134,8 @@ void TSimulador::ColocaVentanas() {
     frameEstado_->Show();
 
     frameRegistros_->SetBounds(590, 533, 114, 200);
-    frameRegistros_->SetClientHeight(90);
+    // One more row of 16 pixels and its line when the auxiliary register is listed.
+    frameRegistros_->SetClientHeight(frameRegistros_->NumCables() > 5 ? 107 : 90);
     frameRegistros_->SetClientWidth(195);
     frameRegistros_->Show();
 

@@ -244,6 +244,7 @@ void TSimuladorVelmo::CreaElemOrg() {
                            : p == puertoUC::wFZOut ? -1
                                                    : frameCablesCtrl_->IndiceDe(nombre);
     }
+    filaRegAux_ = frameRegistros_->IndiceDe(TRegRdD::kNombreRegAux);
     filaUProg_ = frameCablesCtrl_->IndiceDe("@uProg");
     filaEnt_ = frameCablesMEm_->IndiceDe("Ent");
     filaMem_ = frameCablesMEm_->IndiceDe("@Mem");
@@ -326,6 +327,8 @@ void TSimuladorVelmo::Ciclo(bool traza) {
             const auto fila = frameUnidadDeControl_->FilaActual();
             if (fila < kMicroinstrucciones && frameUnidadDeControl_->VectorMicroInst()[fila].pAux == 1) {
                 regAux_ = mapa16(mapa::wMoutB) & 0x7F;
+                frameRegistros_->SetValorBinario(filaRegAux_, regAux_, TRegRdD::kBitsRegAux);
+                frameUP_->SetValorRegAux(static_cast<std::uint16_t>(regAux_));
             }
         }
         map[mapa::wIRFMux2] = r->LosCables[3].Valor;

@@ -141,6 +141,7 @@ private:
 
     // Names resolved once: the table entry of each register and of each control-unit port (-1: not shown).
     std::array<int, 5> filaRegistro_{};
+    int filaRegAux_ = -1; // the auxiliary register's row, on the configurable machine only
     std::array<int, 10> filaPuertoUC_{};
     int filaUProg_ = -1;
     int filaEnt_ = -1;

@@ -1,5 +1,7 @@
 #include "DialogoModal.h"
 
+#include "UtilidadesVentana.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -50,12 +52,13 @@ DialogoModal ModalReal() {
             return conCancelar ? BotonCaja::Cancelar : BotonCaja::No;
         }
     };
-    m.abreFichero = [](QWidget* padre, const QString& titulo, const QString& filtro,
-                       const QString& extension) {
+    m.abreFichero = [](QWidget* padre, const QString& titulo, const QString& filtro, const QString& extension,
+                       const QString& actual) {
         QFileDialog dialogo(padre, titulo, QString(), filtro);
         dialogo.setAcceptMode(QFileDialog::AcceptOpen);
         dialogo.setFileMode(QFileDialog::ExistingFile);
         dialogo.setDefaultSuffix(extension);
+        ProponFichero(dialogo, actual);
         if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
             return QString();
         }

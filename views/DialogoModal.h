@@ -23,9 +23,10 @@ struct DialogoModal {
     /// A question with the question icon: Yes/No, or Yes/No/Cancel when conCancelar.
     std::function<BotonCaja(QWidget* padre, const QString& texto, const QString& titulo, bool conCancelar)>
         pregunta;
-    /// The open-file dialog; an empty result means the user cancelled.
+    /// The open-file dialog, started at `actual` (the file the window holds now, or empty); an empty result
+    /// means the user cancelled.
     std::function<QString(QWidget* padre, const QString& titulo, const QString& filtro,
-                          const QString& extension)>
+                          const QString& extension, const QString& actual)>
         abreFichero;
 };
 

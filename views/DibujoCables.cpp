@@ -61,6 +61,10 @@ std::array<TRegCable, kNumCablesOrg> CreaDibujoCablesOrg() {
     }};
 }
 
+TRegCable CreaSondaRegAux() {
+    return ConProbe({}, {24, 239}, {24, 211}, {14, 196});
+}
+
 std::array<TRegCable, kNumCablesControl> CreaDibujoCablesControl(TTipoControl tipo) {
     if (!EsCableado(tipo)) {
         return {{

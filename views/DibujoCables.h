@@ -34,6 +34,10 @@ inline constexpr int kNumCablesControl = 5;
 /// The 23 datapath signals in map order, probes off and in binary.
 std::array<TRegCable, kNumCablesOrg> CreaDibujoCablesOrg();
 
+/// The probe of the configurable machine's auxiliary register: its lead leaves the top of the REGAUX box
+/// and the label sits in the free corner above it, clear of the register's output path.
+TRegCable CreaSondaRegAux();
+
 /// The five signals of the control-unit picture of `tipo` (the optimized unit has one flip-flop less).
 std::array<TRegCable, kNumCablesControl> CreaDibujoCablesControl(TTipoControl tipo);
 

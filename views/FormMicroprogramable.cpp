@@ -60,11 +60,13 @@ template <class M> auto Campo(M& m, int columna) -> decltype(&m.MX10) {
     }
 }
 
-QString RealPideFicheroGuardar(QWidget* padre, const QString& filtro, const QString& extension) {
+QString RealPideFicheroGuardar(QWidget* padre, const QString& filtro, const QString& extension,
+                               const QString& actual) {
     QFileDialog dialogo(padre, QStringLiteral("Guardar microprograma"), QString(), filtro);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setDefaultSuffix(extension);
+    ProponFichero(dialogo, actual);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
         return QString();
     }
@@ -248,8 +250,8 @@ void TForm_Microprogramable::BotonConfigurarAluClick() {
 }
 
 void TForm_Microprogramable::BotonAbrirClick() {
-    const QString ruta =
-        Modal().abreFichero(this, QStringLiteral("Abrir microprograma"), kFiltro, QStringLiteral("mpr"));
+    const QString ruta = Modal().abreFichero(this, QStringLiteral("Abrir microprograma"), kFiltro,
+                                             QStringLiteral("mpr"), Fichinst);
     if (ruta.isEmpty()) {
         return;
     }
@@ -294,7 +296,7 @@ void TForm_Microprogramable::BotonAbrirClick() {
 }
 
 void TForm_Microprogramable::BotonGuardarComoClick() {
-    const QString ruta = pideFicheroGuardar(this, kFiltro, QStringLiteral("mpr"));
+    const QString ruta = pideFicheroGuardar(this, kFiltro, QStringLiteral("mpr"), Fichinst);
     if (ruta.isEmpty()) {
         return;
     }

@@ -18,13 +18,29 @@ struct Fila {
     int topGrupo;
 };
 
-constexpr std::array<Fila, 5> kFilas{{
+constexpr std::array<Fila, 6> kFilas{{
     {"Salida &Multiplexor", 48, 27},
     {"Entrada a &PC", 92, 73},
     {"Salida M&emoria (entrada A,B,IR)", 136, 119},
     {"Entrada Flag &Z", 180, 165},
     {"Salida de la &ALU", 224, 211},
+    {"Registro au&xiliar (RegAux)", 268, 255},
 }};
+
+// The auxiliary register's row moves the buttons and the dialog's foot down by one row.
+constexpr int kAlto = 306;
+constexpr int kTopBotones = 264;
+constexpr int kAltoFila = 44;
+
+/// The probe of each row, top to bottom; the auxiliary register's is null where there is none.
+template <class Cables, class Cable> std::array<Cable*, 6> Filas(Cables& cables, Cable* regAux) {
+    std::array<Cable*, 6> filas{};
+    for (std::size_t i = 0; i < TFormMonitoriza::kCables.size(); ++i) {
+        filas[i] = &cables[static_cast<std::size_t>(TFormMonitoriza::kCables[i])];
+    }
+    filas[TFormMonitoriza::kFilaRegAux] = regAux;
+    return filas;
+}
 
 } // namespace
 
@@ -32,7 +48,7 @@ TFormMonitoriza::TFormMonitoriza(QWidget* padre) : QDialog(padre) {
     setWindowTitle(QStringLiteral("Monitorización"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(367, 306);
+    setFixedSize(367, kAlto);
     setFont(FuenteSans8());
 
     auto* cabecera = new QLabel(QStringLiteral("Cables a monitorizar:"), this);
@@ -60,12 +76,15 @@ TFormMonitoriza::TFormMonitoriza(QWidget* padre) : QDialog(padre) {
     CheckbuttonMemOut = casillas_[2];
     CheckButtonFZin = casillas_[3];
     CheckBoxAluOut = casillas_[4];
+    CheckBoxRegAux = casillas_[kFilaRegAux];
+    CheckBoxRegAux->hide();
+    grupos_[kFilaRegAux]->hide();
 
     BotonOK = new QPushButton(QStringLiteral("Aceptar"), this);
-    BotonOK->setGeometry(94, 264, 75, 25);
+    BotonOK->setGeometry(94, kTopBotones, 75, 25);
     BotonOK->setDefault(true);
     BotonCancel = new QPushButton(QStringLiteral("Cancelar"), this);
-    BotonCancel->setGeometry(198, 264, 75, 25);
+    BotonCancel->setGeometry(198, kTopBotones, 75, 25);
     connect(BotonOK, &QPushButton::clicked, this, &QDialog::accept);
     // Escape already rejects a dialog.
     connect(BotonCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -88,20 +107,33 @@ TFormato TFormMonitoriza::Base(int fila) const {
     }
 }
 
-void TFormMonitoriza::Carga(const std::array<TRegCable, kNumCablesOrg>& cables) {
-    for (std::size_t i = 0; i < kCables.size(); ++i) {
-        const TRegCable& c = cables[static_cast<std::size_t>(kCables[i])];
-        casillas_[i]->setChecked(c.ProbeActivado);
-        SeleccionaBase(static_cast<int>(i), c.Formato);
+void TFormMonitoriza::Carga(const std::array<TRegCable, kNumCablesOrg>& cables, const TRegCable* regAux) {
+    const auto filas = Filas(cables, regAux);
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        if (filas[i] != nullptr) {
+            casillas_[i]->setChecked(filas[i]->ProbeActivado);
+            SeleccionaBase(static_cast<int>(i), filas[i]->Formato);
+        }
     }
+    const bool conRegAux = regAux != nullptr;
+    CheckBoxRegAux->setVisible(conRegAux);
+    grupos_[kFilaRegAux]->setVisible(conRegAux);
+    const int extra = conRegAux ? kAltoFila : 0;
+    BotonOK->move(BotonOK->x(), kTopBotones + extra);
+    BotonCancel->move(BotonCancel->x(), kTopBotones + extra);
+    setFixedSize(367, kAlto + extra);
 }
 
-void TFormMonitoriza::Aplica(std::array<TRegCable, kNumCablesOrg>& cables) const {
-    for (std::size_t i = 0; i < kCables.size(); ++i) {
-        TRegCable& c = cables[static_cast<std::size_t>(kCables[i])];
-        c.ProbeActivado = casillas_[i]->isChecked();
-        if (c.ProbeActivado) {
-            c.Formato = Base(static_cast<int>(i));
+void TFormMonitoriza::Aplica(std::array<TRegCable, kNumCablesOrg>& cables, TRegCable* regAux) const {
+    const auto filas = Filas(cables, regAux);
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        TRegCable* c = filas[i];
+        if (c == nullptr) {
+            continue;
+        }
+        c->ProbeActivado = casillas_[i]->isChecked();
+        if (c->ProbeActivado) {
+            c->Formato = Base(static_cast<int>(i));
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "UtilidadesVentana.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -21,6 +23,15 @@ QPixmap ImagenSvg(const QString& recurso, QSize tamano, qreal escala) {
         dibujo.render(&pintor, QRectF(QPointF(0, 0), QSizeF(tamano)));
     }
     return imagen;
+}
+
+void ProponFichero(QFileDialog& dialogo, const QString& actual) {
+    if (actual.isEmpty()) {
+        return;
+    }
+    const QFileInfo fichero(actual);
+    dialogo.setDirectory(fichero.absolutePath());
+    dialogo.selectFile(fichero.fileName());
 }
 
 void CentraEnPantalla(QWidget& ventana) {

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,6 +59,19 @@ public:
             pintor->setFont(ventana_.font());
             pintor->setPen(estilo.letra);
             pintor->drawText(celda, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, estilo.texto);
+        }
+        if (estilo.foco) {
+            // One frame around the whole row: the outer cells close it at the sides.
+            pintor->setPen(QPen(Qt::black, 1, Qt::DotLine));
+            const QRect marco = celda.adjusted(0, 0, -1, -1);
+            pintor->drawLine(marco.topLeft(), marco.topRight());
+            pintor->drawLine(marco.bottomLeft(), marco.bottomRight());
+            if (indice.column() == 0) {
+                pintor->drawLine(marco.topLeft(), marco.bottomLeft());
+            }
+            if (indice.column() == indice.model()->columnCount() - 1) {
+                pintor->drawLine(marco.topRight(), marco.bottomRight());
+            }
         }
         pintor->restore();
     }
@@ -117,6 +131,16 @@ void TablaMemoria::keyPressEvent(QKeyEvent* evento) {
     }
 }
 
+void TablaMemoria::focusInEvent(QFocusEvent* evento) {
+    QTableView::focusInEvent(evento);
+    viewport()->update();
+}
+
+void TablaMemoria::focusOutEvent(QFocusEvent* evento) {
+    QTableView::focusOutEvent(evento);
+    viewport()->update();
+}
+
 void TablaMemoria::resizeEvent(QResizeEvent* evento) {
     QTableView::resizeEvent(evento);
     InformaFilasVisibles();
@@ -145,6 +169,11 @@ VentanaMemoria::VentanaMemoria(TMemoriaVLM& memoria)
         tabla_->setColumnWidth(c, kAnchos[static_cast<std::size_t>(c)] + 1);
     }
     tabla_->viewport()->installEventFilter(this);
+    // The keyboard's frame spans the row: a move repaints both rows whole.
+    // The lambda holds the viewport alone: it may run while the window is being taken apart.
+    QWidget* vista = tabla_->viewport();
+    connect(tabla_->selectionModel(), &QItemSelectionModel::currentChanged, vista,
+            [vista] { vista->update(); });
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->addWidget(tabla_);
@@ -194,6 +223,7 @@ EstiloCeldaMemoria VentanaMemoria::EstiloCelda(int columna, int fila) const {
         break;
     }
     estilo.texto = QString::fromStdString(memoria_.TextoCelda(columna, fila));
+    estilo.foco = tabla_->hasFocus() && tabla_->currentIndex().row() == fila;
     return estilo;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // "Memoria": the simulated machine's 128 words in five owner-drawn columns (gutter, address,
 // description, word in binary, decoded instruction), with the current instruction in yellow and the
-// breakpoints in red. A mouse press on a row, or Space or Enter on the current row, toggles that row's
-// breakpoint in the memory state; the window only paints and passes the row on.
+// breakpoints in red. A mouse press on a row, or Space or Enter on the keyboard's row, toggles that row's
+// breakpoint in the memory state; the window only paints and passes the row on. While the grid has the
+// keyboard, its row is framed with a dotted line, apart from the yellow of the current instruction.
 
 #include "VentanaSimulacion.h"
 
@@ -23,7 +24,8 @@ struct EstiloCeldaMemoria {
     QColor fondo;
     QColor letra;
     QString texto;
-    int imagen = 0; // gutter picture: 0 none, 1 current, 2 current with breakpoint, 3 breakpoint
+    int imagen = 0;    // gutter picture: 0 none, 1 current, 2 current with breakpoint, 3 breakpoint
+    bool foco = false; // the row the keyboard is on: framed with a dotted line over the colours
 };
 
 /// The grid: acts on every mouse press and on Space or Enter; the arrow keys only move.
@@ -39,6 +41,8 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     void InformaFilasVisibles();

@@ -81,8 +81,8 @@ std::vector<MapaOrganizacion> RegionesClic(int x, int y, TTipoControl tipo) {
 }
 
 TVentanaOrganizacion::TVentanaOrganizacion(TOrganizacion& up, QWidget* padre)
-    : TVentanaDiagrama(up, QSize(kAncho, kAlto), padre), ListaCablesVl0(CreaDibujoCablesOrg()), up_(up),
-      monitoriza_(new TFormMonitoriza(this)) {
+    : TVentanaDiagrama(up, QSize(kAncho, kAlto), padre), ListaCablesVl0(CreaDibujoCablesOrg()),
+      SondaRegAux(CreaSondaRegAux()), up_(up), monitoriza_(new TFormMonitoriza(this)) {
     setObjectName(QStringLiteral("UnidadProceso"));
     setFont(FuenteSans8());
     PopupMenu = new QMenu(this);
@@ -121,26 +121,33 @@ void TVentanaOrganizacion::FormPaint() {
             Polilinea(pintor, c.puntos);
         }
         if (c.ProbeActivado) {
-            pintor.setPen(QPen(Qt::black, 1));
-            pintor.drawLine(c.PtoConexionProbeOrigen, c.PtoConexionProbeDestino);
-            pintor.setBrush(Color(kAmarilloProbe));
-            PintaProbe(pintor, i);
-            pintor.setPen(PenCable());
+            PintaProbe(pintor, c, TOrganizacion::Cable(i).NumBits, up_.Valor(i));
         }
     }
     PintaVersion(pintor);
+    // Over the register's box, which the overlay has just drawn.
+    if (HayRegAux() && SondaRegAux.ProbeActivado) {
+        PintaProbe(pintor, SondaRegAux, 7, static_cast<std::int16_t>(up_.ValorRegAux()));
+    }
     pintor.end();
     update();
 }
 
-void TVentanaOrganizacion::PintaProbe(QPainter& pintor, int indice) const {
-    const TRegCable& c = ListaCablesVl0[static_cast<std::size_t>(indice)];
-    const CajaProbe p =
-        CalculaProbe(c.Formato, c.PtoProbe, TOrganizacion::Cable(indice).NumBits, up_.Valor(indice));
+bool TVentanaOrganizacion::HayRegAux() const {
+    return up_.prtipocontrol() == TMicroprogramable;
+}
+
+void TVentanaOrganizacion::PintaProbe(QPainter& pintor, const TRegCable& c, int bits,
+                                      std::int16_t valor) const {
+    pintor.setPen(QPen(Qt::black, 1));
+    pintor.drawLine(c.PtoConexionProbeOrigen, c.PtoConexionProbeDestino);
+    pintor.setBrush(Color(kAmarilloProbe));
+    const CajaProbe p = CalculaProbe(c.Formato, c.PtoProbe, bits, valor);
     // The box's right and bottom edges lie outside it, as the outline is drawn on its inner pixels.
     pintor.drawRect(p.caja.adjusted(0, 0, -1, -1));
     const QRect zona(p.posTexto, QPoint(p.caja.right() + 40, p.caja.bottom() + 4));
     pintor.drawText(zona, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, p.texto);
+    pintor.setPen(PenCable());
 }
 
 void TVentanaOrganizacion::PintaVersion(QPainter& pintor) const {
@@ -217,10 +224,11 @@ void TVentanaOrganizacion::contextMenuEvent(QContextMenuEvent* evento) {
 }
 
 void TVentanaOrganizacion::Monitorizar1Click() {
-    monitoriza_->Carga(ListaCablesVl0);
+    TRegCable* regAux = HayRegAux() ? &SondaRegAux : nullptr;
+    monitoriza_->Carga(ListaCablesVl0, regAux);
     CentraEnPantalla(*monitoriza_);
     if (Modal().ejecuta(*monitoriza_) == QDialog::Accepted) {
-        monitoriza_->Aplica(ListaCablesVl0);
+        monitoriza_->Aplica(ListaCablesVl0, regAux);
         FormPaint();
     }
 }

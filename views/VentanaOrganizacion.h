@@ -36,6 +36,8 @@ public:
 
     /// Drawing records and the user's probe choices, by signal index.
     std::array<TRegCable, kNumCablesOrg> ListaCablesVl0;
+    /// The auxiliary register's probe, shown on the configurable machine only.
+    TRegCable SondaRegAux;
 
     /// Composes the picture from the clean one and the state, and shows it.
     void FormPaint();
@@ -57,7 +59,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
-    void PintaProbe(QPainter& pintor, int indice) const;
+    void PintaProbe(QPainter& pintor, const TRegCable& c, int bits, std::int16_t valor) const;
+    bool HayRegAux() const;
     void PintaVersion(QPainter& pintor) const;
 
     TOrganizacion& up_;

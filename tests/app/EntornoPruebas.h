@@ -43,6 +43,7 @@ public:
     std::deque<BotonCaja> respuestas; // Yes once they run out
     std::deque<QString> ficheros;     // empty text: the user cancels
     int dialogosDeFichero = 0;
+    std::vector<QString> propuestas; // where each file dialog started
     /// Plays the user's part in a dialog; returns its result. Default: reject it.
     std::function<int(QDialog&)> alDialogo = [](QDialog&) { return int(QDialog::Rejected); };
 
@@ -63,8 +64,10 @@ public:
             respuestas.pop_front();
             return r;
         };
-        Modal().abreFichero = [this](QWidget*, const QString&, const QString&, const QString&) {
+        Modal().abreFichero = [this](QWidget*, const QString&, const QString&, const QString&,
+                                     const QString& actual) {
             ++dialogosDeFichero;
+            propuestas.push_back(actual);
             if (ficheros.empty()) {
                 return QString();
             }

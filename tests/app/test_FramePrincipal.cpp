@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolBar>
@@ -36,6 +37,7 @@ public:
     std::deque<QString> aGuardar;
     QStringList filtros;
     QStringList extensiones;
+    QStringList propuestas; // where each file dialog started
     int versionesPedidas = 0;
     int ayudas = 0;
 
@@ -48,13 +50,16 @@ public:
         versiones.pop_front();
         return v;
     }
-    QString FicheroAAbrir(QWidget*, const QString& filtro) override {
+    QString FicheroAAbrir(QWidget*, const QString& filtro, const QString& actual) override {
         filtros << filtro;
+        propuestas << actual;
         return Siguiente(aAbrir);
     }
-    QString FicheroAGuardar(QWidget*, const QString& filtro, const QString& extension) override {
+    QString FicheroAGuardar(QWidget*, const QString& filtro, const QString& extension,
+                            const QString& actual) override {
         filtros << filtro;
         extensiones << extension;
+        propuestas << actual;
         return Siguiente(aGuardar);
     }
     void AbreAyuda() override { ++ayudas; }
@@ -370,9 +375,13 @@ private slots:
         QCOMPARE(QString::fromStdString(montador->llamadas.back().second), Ruta("prog.vlx"));
 
         dialogos->aGuardar.push_back(Ruta("copia.s"));
+        dialogos->propuestas.clear();
         ventana->GuardarComoClick();
         ventana->MontarClick();
         QCOMPARE(QString::fromStdString(montador->llamadas.back().second), Ruta("copia.vlx"));
+        // The file dialogs start at the source being edited.
+        ventana->AbrirClick();
+        QCOMPARE(dialogos->propuestas, (QStringList{Ruta("prog.s"), Ruta("copia.s")}));
     }
 
     void messagesAndTheFirstErrorLine() {
@@ -396,6 +405,18 @@ private slots:
         ventana->MontarClick();
         QCOMPARE(ventana->marcadorError, 3);
         QCOMPARE(ventana->MemoOut()->toPlainText(), QString("Compilación correcta\nGenerado el fichero: x"));
+
+        // After many warnings the verdict on the last line is in view; after errors, the first one is.
+        std::vector<std::string> avisos(30, "> Aviso");
+        avisos.push_back("Compilación correcta");
+        montador->resultado = {true, avisos, -1, {}};
+        ventana->MontarClick();
+        const QScrollBar* barra = ventana->MemoOut()->verticalScrollBar();
+        QVERIFY(barra->maximum() > 0);
+        QCOMPARE(barra->value(), barra->maximum());
+        montador->resultado = {false, avisos, 3, {}};
+        ventana->MontarClick();
+        QCOMPARE(barra->value(), 0);
 
         // A mouse click in the editor removes it.
         QTest::mouseClick(ventana->MemoIn()->viewport(), Qt::LeftButton);

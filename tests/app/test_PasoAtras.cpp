@@ -143,10 +143,12 @@ private slots:
         b.ventana.BotonCicloAnterior->trigger();
         QCOMPARE(b.Motor().NumCiclos(), 0);
         QCOMPARE(b.ventana.TextoBarraEstado(), QStringLiteral("No hay ciclos anteriores que deshacer"));
-        // Forward again repeats the run.
+        // Forward again repeats the run; the notice goes at the next command.
         for (int i = 1; i <= 9; ++i) {
             b.ventana.Ciclo->trigger();
         }
+        QCOMPARE(b.ventana.TextoBarraEstado(),
+                 QStringLiteral("Seleccione las características de Velmo a simular"));
         Vista ahora = Mira(b.Motor());
         ahora.memoria.VectorBreakpoints = vistas[9].memoria.VectorBreakpoints;
         ahora.memoria.HayBreakpoint = vistas[9].memoria.HayBreakpoint;

@@ -1,5 +1,6 @@
 // Pictures and icons compiled into the program, and the Spanish translations loaded at start.
 
+#include "Arranque.h"
 #include "EntornoPruebas.h"
 #include "FrameInicio.h"
 #include "Plataforma.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QMdiSubWindow>
 #include <QSvgRenderer>
 
 using namespace velmo;
@@ -31,6 +33,46 @@ private slots:
             QVERIFY(qAlpha(imagen.pixel(1, 1)) == 255);
             QVERIFY(qAlpha(imagen.pixel(imagen.width() - 2, imagen.height() - 2)) == 255);
         }
+        // The start-up picture's subtitle (yellow, rows 108 to 124) ends clear of the right edge.
+        const QImage inicio =
+            ImagenSvg(QStringLiteral(":/velmo/INICIO.svg"), QSize(TFrameInicio::kAncho, TFrameInicio::kAlto))
+                .toImage();
+        for (int y = 106; y < 126; ++y) {
+            for (int x = TFrameInicio::kAncho - 16; x < TFrameInicio::kAncho; ++x) {
+                const QColor c = inicio.pixelColor(x, y);
+                QVERIFY2(!(c.red() > 160 && c.green() > 130 && c.blue() < 120),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void pasosAtrasDistintosDeLosPasosAdelante() {
+        // At tool-bar size each step back carries a red mark pointing back large enough to tell it at a
+        // glance from its forward command, which has none.
+        const auto rojos = [](const QString& icono) {
+            const QImage imagen =
+                ImagenSvg(QStringLiteral(":/velmo/icons/") + icono + ".svg", QSize(16, 16)).toImage();
+            int n = 0;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    const QColor c = imagen.pixelColor(x, y);
+                    n += c.alpha() > 128 && c.red() > 150 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+                }
+            }
+            return n;
+        };
+        for (const char* adelante : {"ciclo", "instruccion"}) {
+            QCOMPARE(rojos(QString::fromLatin1(adelante)), 0);
+            QVERIFY2(rojos(QString::fromLatin1(adelante) + "_anterior") >= 30, adelante);
+        }
+    }
+
+    void ventanasHijasConElIconoDeVelmo() {
+        PreparaAplicacion(*qApp);
+        // A frame made before it has a parent, as the diagrams' are.
+        QMdiSubWindow marco;
+        const QImage velmo = QIcon(QStringLiteral(":/velmo/icons/velmo.svg")).pixmap(16, 16).toImage();
+        QCOMPARE(marco.windowIcon().pixmap(16, 16).toImage(), velmo);
     }
 
     void iconosValidos() {

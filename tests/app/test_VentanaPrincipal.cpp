@@ -209,6 +209,8 @@ private slots:
         b.Carga(QStringLiteral("/tmp/uno.vlx"));
         b.ventana.CargarEjecutableVelmo1->trigger(); // the file dialog is cancelled
         QCOMPARE(b.guion.dialogosDeFichero, 2);
+        // The second dialog started at the executable being simulated.
+        QCOMPARE(b.guion.propuestas, (std::vector<QString>{QString(), QStringLiteral("/tmp/uno.vlx")}));
         QCOMPARE(b.registro.vivas, 1);
         QCOMPARE(b.ventana.FicheroAbierto, QStringLiteral("/tmp/uno.vlx"));
         CompruebaEstado(b.ventana, true);

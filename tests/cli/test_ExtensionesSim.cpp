@@ -52,19 +52,19 @@ const char* const kCsvAdd =
     "activa,wSumPc_activa,wPcMux_activa,wPPcIn_activa,wMuxoutSum_activa,wMuxoutMem_activa,wMemOutIr_activa,"
     "wMoutB_activa,wMoutA_activa,wIrDMux3_activa,wIRFMux2_activa,wIrCO_activa,wPIr_activa,wPA_activa,wPB_"
     "activa,wAAlU_activa,wBAlu_activa,wFZOut_activa,wPFZ_activa,wAluZFZ_activa,wAluOP_activa,wAluOutMem_"
-    "activa,wMux10_activa,PC,IR,A,B,FZ,mem_dir,mem_entrada,mem_salida,mem_escritura\n"
+    "activa,wMux10_activa,PC,IR,A,B,FZ,mem_dir,mem_entrada,mem_salida,mem_escritura,RegAux\n"
     "0,0,0,0,1,0,1,0,0,1291,1291,1291,0,0,0,1,0,0,0,0,0,0,1,0,0,0,0,1,1,1,1,1,1,0,0,0,0,0,1,0,0,0,0,0,0,0,0,"
-    "0,1,0,0,0,0,0,0,0,1291,0\n"
+    "0,1,0,0,0,0,0,0,0,1291,0,0\n"
     "1,0,1,0,2,1,0,1,1,0,0,0,11,10,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,1,"
-    "1291,0,0,0,1,0,0,0\n"
+    "1291,0,0,0,1,0,0,0,0\n"
     "2,0,2,0,11,1,0,10,10,3,3,3,11,10,0,0,0,1,0,0,0,0,1,0,0,2,0,0,0,0,0,1,0,1,0,0,1,0,0,0,1,0,0,0,0,0,0,0,1,"
-    "1,1291,0,0,0,10,0,3,0\n"
+    "1,1291,0,0,0,10,0,3,0,0\n"
     "3,0,6,0,12,1,0,11,11,4,4,4,11,10,0,0,1,0,0,3,0,0,0,0,3,3,0,0,0,0,0,1,0,0,1,0,0,0,0,1,0,0,0,0,0,0,0,0,1,"
-    "1,1291,0,3,0,11,3,4,0\n"
+    "1,1291,0,3,0,11,3,4,0,0\n"
     "4,0,7,1,12,1,0,11,11,4,4,4,11,10,0,0,0,0,4,3,0,1,0,0,7,3,1,0,0,0,0,1,0,0,0,1,0,0,0,0,0,1,1,0,1,1,1,1,1,"
-    "1,1291,4,3,0,11,7,4,1\n"
+    "1,1291,4,3,0,11,7,4,1,0\n"
     "5,1,0,0,2,1,1,1,1,0,0,0,11,10,0,1,0,0,4,3,0,0,0,0,7,0,0,1,1,1,1,1,1,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,1,1,"
-    "1291,4,3,0,1,7,0,0\n";
+    "1291,4,3,0,1,7,0,0,0\n";
 
 ProgramaPrueba ProgramaAdd() {
     ProgramaPrueba p(1);
@@ -192,6 +192,7 @@ TEST(TrazasGrabadas, CsvAndVcdOfASmallProgramHoldTheHandCheckedValues) {
     EXPECT_EQ(anchos.at("wPIr"), 1);
     EXPECT_EQ(anchos.at("PC"), 7);
     EXPECT_EQ(anchos.at("mem_escritura"), 1);
+    EXPECT_EQ(anchos.at("RegAux"), 7);
 }
 
 TEST(TrazasGrabadas, ATraceIsWrittenOnlyOnceTheRunOpensAndNeverOverAnInputOrTheOtherTrace) {

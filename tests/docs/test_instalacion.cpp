@@ -1,7 +1,8 @@
 // What the installation relies on: the .vlx association the package installs and the one the program
-// writes for the user at every start carry the same type, entry and icon names, so the user's copy takes
-// the place of the system's and opens the program that is running (only the program line differs); and
-// the manuals with their pictures sit beside the program in the build tree.
+// writes for the user at every start from a build tree carry the same type, entry and icon names, so the
+// user's copy takes the place of the system's and opens the program that is running (only the program line
+// differs); an installed program writes no copy; and the manuals with their pictures sit beside the
+// program in the build tree.
 
 #include "AsociacionFicheros.h"
 
@@ -70,6 +71,41 @@ private slots:
         // The icon: the program's own picture under the same name.
         QCOMPARE(Lee(datos.filePath(QStringLiteral("icons/hicolor/scalable/apps/velmo.svg"))),
                  Lee(kRecursos + QStringLiteral("icons/velmo.svg")));
+    }
+
+    void InstaladoNoEscribeNadaParaElUsuario() {
+        QTemporaryDir datos, prefijo;
+        qputenv("XDG_DATA_HOME", datos.path().toUtf8());
+        const QByteArray camino = qgetenv("PATH");
+        qputenv("PATH", QByteArray());
+        const QDir raiz(prefijo.path());
+        QVERIFY(raiz.mkpath(QStringLiteral("bin")));
+        const QString programa = raiz.filePath(QStringLiteral("bin/velmo"));
+        QVERIFY(QFile(programa).open(QIODevice::WriteOnly));
+
+        // Before its package entry is there (a build tree's layout), the program registers itself, as an
+        // earlier version did once installed.
+        QVERIFY(!InstaladoEnElSistema(programa));
+        QCOMPARE(EscribeAsociacionVlx(programa).size(), 3);
+        const QString delUsuario = datos.filePath(QStringLiteral("applications/velmo.desktop"));
+        QVERIFY(QFile::exists(delUsuario));
+
+        // Installed: nothing is written, and the copies that point at this program go.
+        QVERIFY(raiz.mkpath(QStringLiteral("share/applications")));
+        QVERIFY(QFile::copy(kRecursos + QStringLiteral("velmo.desktop"),
+                            raiz.filePath(QStringLiteral("share/applications/velmo.desktop"))));
+        QVERIFY(InstaladoEnElSistema(programa));
+        QVERIFY(EscribeAsociacionVlx(programa).isEmpty());
+        QVERIFY(!QFile::exists(delUsuario));
+        QVERIFY(!QFile::exists(datos.filePath(QStringLiteral("mime/packages/velmo.xml"))));
+        QVERIFY(!QFile::exists(datos.filePath(QStringLiteral("icons/hicolor/scalable/apps/velmo.svg"))));
+
+        // A user's entry for another copy of the program is not this installation's to remove.
+        const QString otro = QStringLiteral("/home/alumno/velmo/build/app/velmo");
+        QCOMPARE(EscribeAsociacionVlx(otro).size(), 3);
+        QVERIFY(EscribeAsociacionVlx(programa).isEmpty());
+        QVERIFY(Lee(delUsuario).contains(LineaExecEscritorio(otro).toUtf8()));
+        qputenv("PATH", camino);
     }
 
     /// Run from the build tree, the program finds both manuals and their pictures beside itself.

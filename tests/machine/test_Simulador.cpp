@@ -3,6 +3,7 @@
 
 #include "AnfitrionMaquinaGrabador.h"
 #include "ProgramaPrueba.h"
+#include "TrazaCiclos.h"
 #include "objSimuladorVelmo.h"
 
 #include <gtest/gtest.h>
@@ -337,12 +338,23 @@ TEST_F(Microprogramable, RegAuxLoadsAtTheNextEdgeAndAddressesTheMemory) {
     m[2] = Mi(1, 0, 0, 0, 0, 0, 1, 0, 0, 7);
     m[3] = Mi(3, 2, 1, 0, 0, 0, 0, 0, 0, 3);
     AbreCon(m, Programa());
+    // The register table lists it after the fixed rows, and grows by a row for it.
+    const TRegRdD& tabla = sim->FrameRegistros();
+    ASSERT_EQ(tabla.NumCables(), 6);
+    EXPECT_EQ(tabla.NombreCable(4), "FZ");
+    EXPECT_EQ(tabla.NombreCable(5), "RegAux");
+    EXPECT_EQ(tabla.Ventana().colocacion, (Colocacion{590, 533, 114, 200, 195, 107}));
     sim->EjecutaCiclo(); // microaddress 1
     EXPECT_EQ(sim->RegAux(), 0);
+    EXPECT_EQ(tabla.ValorCable(5), "0000000");
     EXPECT_TRUE(sim->FrameUP().prRegAuxActivo());
     EXPECT_FALSE(sim->FrameUP().prRegAuxLeido());
     sim->EjecutaCiclo(); // microaddress 2: RegAux took M[5] at this edge
     EXPECT_EQ(sim->RegAux(), 9);
+    EXPECT_EQ(tabla.ValorCable(5), "0001001");
+    EXPECT_EQ(sim->FrameUP().ValorRegAux(), 9); // what its probe shows
+    EXPECT_EQ(ValoresMuestra(TomaMuestra(*sim)).back(), 9u);
+    EXPECT_EQ(ColumnasTraza().back().nombre, "RegAux");
     EXPECT_TRUE(sim->FrameUP().prRegAuxLeido());
     EXPECT_FALSE(sim->FrameUP().prRegAuxActivo());
     EXPECT_EQ(Activas(sim->FrameUP()), (std::set<int>{5, 7, 11, 14, 17, 22}));
@@ -444,6 +456,7 @@ TEST_F(Motor, InitialWindowsReturnToTheirPlaces) {
     EXPECT_EQ(mem.Ventana().colocacion, (Colocacion{605, 0, 205, 380, -1, -1}));
     EXPECT_TRUE(mem.Ventana().EstadoNormal);
     EXPECT_EQ(sim->FrameRegistros().Ventana().colocacion, (Colocacion{590, 533, 114, 200, 195, 90}));
+    EXPECT_EQ(sim->FrameRegistros().NumCables(), 5); // no auxiliary register on this machine
     EXPECT_EQ(sim->FrameEstado().Ventana().colocacion, (Colocacion{600, 465, -1, -1, 170, 42}));
     EXPECT_EQ(sim->FrameUnidadDeControl().Ventana().colocacion, (Colocacion{625, 208, -1, -1, 325, 228}));
     EXPECT_TRUE(sim->FrameUP().Ventana().Visible);

@@ -172,6 +172,42 @@ private slots:
         QCOMPARE(guion.dialogos.size(), std::size_t(4));
     }
 
+    void sondaDelRegistroAuxiliarSoloEnLaMaquinaConfigurable() {
+        pruebas::GuionModal guion;
+        pruebas::AnfitrionMaquinaGrabador anfitrion;
+        bool filaVisible = true;
+        int alto = 0;
+        guion.alDialogo = [&](QDialog& d) {
+            auto& m = dynamic_cast<TFormMonitoriza&>(d);
+            filaVisible = !m.CheckBoxRegAux->isHidden();
+            alto = m.height();
+            m.CheckBoxRegAux->setChecked(true);
+            m.SeleccionaBase(TFormMonitoriza::kFilaRegAux, Tbin);
+            return int(QDialog::Accepted);
+        };
+        {
+            auto motor = Motor(anfitrion, tnormal);
+            TVentanaOrganizacion up(motor->FrameUP());
+            up.Monitorizar1Click();
+            QVERIFY(!filaVisible);
+            QCOMPARE(alto, 306);
+            QVERIFY(!up.SondaRegAux.ProbeActivado);
+        }
+        auto motor = Motor(anfitrion, tnormal, kNombreVLMConfigurable);
+        TVentanaOrganizacion up(motor->FrameUP());
+        QCOMPARE(Pixel(up, 24, 205) == QColor(Qt::black), false);
+        up.Monitorizar1Click();
+        QVERIFY(filaVisible);
+        QCOMPARE(alto, 350);
+        QVERIFY(up.SondaRegAux.ProbeActivado);
+        // A 7-bit box from (14,196), 50 x 15, over the free corner above the register; its lead from the
+        // register's top.
+        QCOMPARE(Pixel(up, 14, 200), QColor(Qt::black));
+        QCOMPARE(Pixel(up, 63, 200), QColor(Qt::black));
+        QCOMPARE(Pixel(up, 15, 209), QColor(255, 255, 225));
+        QCOMPARE(Pixel(up, 24, 225), QColor(Qt::black));
+    }
+
     void regionesDeClicDeLaUnidadDeProceso() {
         using M = MapaOrganizacion;
         using V = std::vector<M>;

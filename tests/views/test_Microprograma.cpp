@@ -87,9 +87,13 @@ struct Editor {
     TForm_Microprogramable f{alu};
     QTemporaryDir dir;
     QString rutaGuardar;
+    std::vector<QString> propuestasGuardar;
 
     Editor() {
-        f.pideFicheroGuardar = [this](QWidget*, const QString&, const QString&) { return rutaGuardar; };
+        f.pideFicheroGuardar = [this](QWidget*, const QString&, const QString&, const QString& actual) {
+            propuestasGuardar.push_back(actual);
+            return rutaGuardar;
+        };
     }
 };
 
@@ -134,6 +138,11 @@ private slots:
         QVERIFY(otro.f.VectorMicroInst == p); // the last microinstruction included
         QVERIFY(!otro.f.modified);
         QCOMPARE(otro.f.windowTitle(), QStringLiteral("Microprograma - [variado.mpr]"));
+        // The file dialogs start at the microprogram held: none at first, then the one opened.
+        otro.f.BotonAbrir->click();
+        otro.f.BotonGuardarComo->click();
+        QCOMPARE(otro.guion.propuestas, (std::vector<QString>{QString(), e.rutaGuardar}));
+        QCOMPARE(otro.propuestasGuardar, std::vector<QString>{e.rutaGuardar});
         // The grid shows what was read: row 15 has Salto 0 and Test 7.
         QCOMPARE(otro.f.TablaMicroINstrucciones->item(15, 9)->text(), QStringLiteral("0000"));
         QCOMPARE(otro.f.TablaMicroINstrucciones->item(15, 10)->text(), QStringLiteral("111"));

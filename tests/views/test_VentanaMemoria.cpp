@@ -190,11 +190,22 @@ private slots:
     void lasFlechasMuevenYEspacioOIntroActuan() {
         Banco b;
         TablaMemoria& t = *b.ventana->Tabla();
+        b.mdi.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&b.mdi));
         t.setFocus();
         t.setCurrentIndex(t.model()->index(5, 1));
         QTest::keyClick(&t, Qt::Key_Down);
         QTest::keyClick(&t, Qt::Key_Down);
         QCOMPARE(t.currentIndex().row(), 7);
+        // The keyboard's row is framed across its cells, apart from the current instruction's yellow.
+        QVERIFY(t.hasFocus());
+        for (int c = 0; c < 5; ++c) {
+            QVERIFY(b.ventana->EstiloCelda(c, 7).foco);
+            QVERIFY(!b.ventana->EstiloCelda(c, 6).foco);
+        }
+        QVERIFY(!b.ventana->EstiloCelda(1, 0).foco); // the yellow row
+        const QRect celda = t.visualRect(t.model()->index(7, 2));
+        QCOMPARE(t.viewport()->grab().toImage().pixelColor(celda.left(), celda.top()), QColor(Qt::black));
         for (int f = 0; f < kPalabrasMemoria; ++f) {
             QVERIFY(!b.memoria.Haybreakpointbyindex(f));
         }
