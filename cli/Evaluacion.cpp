@@ -6,6 +6,7 @@
 #include "FicheroMicroprograma.h"
 #include "Montaje.h"
 #include "SesionSimulacion.h"
+#include "UtilidadesStr.h"
 
 #include <exception>
 
@@ -266,8 +267,9 @@ ResultadoEntrega EvaluaEntrega(const Ejercicio& ejercicio, const Entrega& entreg
     std::vector<std::string> mensajesMontaje;
     if (entrega.fuente) {
         AnfitrionSinVentanas anfitrion;
+        const std::string programa = entrega.programa.empty() ? entrega.nombre : entrega.programa;
         const auto montaje = MontarEnMemoria(ConLineaFinal(TextoFuenteAUtf8(*entrega.fuente)),
-                                             entrega.nombre + ".vlx", anfitrion);
+                                             QuitaExtension(programa) + ".vlx", anfitrion);
         mensajesMontaje = montaje.mensajes;
         for (const auto& caja : anfitrion.Mensajes()) {
             mensajesMontaje.push_back("Montador: " + caja);

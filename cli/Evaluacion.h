@@ -16,6 +16,9 @@ namespace velmo {
 struct Entrega {
     /// Shown in the reports: the submitted file or folder.
     std::string nombre;
+    /// The program's file name, for the assembler's messages ("Generado el fichero: suma.vlx"); empty:
+    /// `nombre`.
+    std::string programa;
     /// The source text (as read: UTF-8 or Windows-1252); none when an executable is given instead.
     std::optional<std::string> fuente;
     /// The executable's bytes, when no source is given.

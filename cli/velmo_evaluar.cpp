@@ -72,6 +72,7 @@ ResultadoEntrega EvaluaRuta(const Ejercicio& ejercicio, const std::string& argum
         return EntregaIlegible(ejercicio, entrega.nombre, "no existe");
     }
 
+    entrega.programa = programa.string();
     std::string error;
     if (!Lee(programa, programa.extension() == ".vlx" ? kLimiteBinario : kLimiteFuente,
              programa.extension() == ".vlx" ? entrega.ejecutable : entrega.fuente, error)) {
