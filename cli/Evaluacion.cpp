@@ -290,7 +290,7 @@ ResultadoEntrega EvaluaEntrega(const Ejercicio& ejercicio, const Entrega& entreg
     if (lectura.estado != EstadoLectura::Correcto) {
         return EntregaIlegible(ejercicio, entrega.nombre,
                                lectura.estado == EstadoLectura::CabeceraIncorrecta
-                                   ? "el ejecutable no es de Velmo (cabecera incorrecta)"
+                                   ? "el ejecutable no es de Velmo: su cabecera no es la de ninguna versión"
                                    : "el ejecutable está incompleto");
     }
 

@@ -21,6 +21,11 @@ std::string Rellena(const std::string& texto, std::size_t ancho) {
     return texto + std::string(columnas < ancho ? ancho - columnas : 0, ' ');
 }
 
+/// "1 caso", "3 casos", "1.5 puntos".
+std::string Cuenta(double n, const std::string& singular, const std::string& plural) {
+    return TextoPuntos(n) + " " + (n == 1 ? singular : plural);
+}
+
 std::string DePuntos(double puntos, double maximo) {
     return TextoPuntos(puntos) + " de " + TextoPuntos(maximo);
 }
@@ -108,8 +113,9 @@ std::string TextoResultado(const ResultadoEntrega& entrega, const ResultadoCaso&
 }
 
 std::string TablaEvaluacion(const Ejercicio& ejercicio, const std::vector<ResultadoEntrega>& entregas) {
-    std::string t = "Ejercicio: " + ejercicio.titulo + " (" + TextoPuntos(ejercicio.PuntosTotales()) +
-                    " puntos, " + std::to_string(ejercicio.casos.size()) + " casos)\n";
+    std::string t = "Ejercicio: " + ejercicio.titulo + " (" +
+                    Cuenta(ejercicio.PuntosTotales(), "punto", "puntos") + ", " +
+                    Cuenta(static_cast<double>(ejercicio.casos.size()), "caso", "casos") + ")\n";
     std::size_t anchoCaso = Columnas("Caso");
     for (const auto& c : ejercicio.casos) {
         anchoCaso = std::max(anchoCaso, Columnas(c.nombre + (c.oculto ? " (oculto)" : "")));
@@ -142,8 +148,9 @@ std::string TablaEvaluacion(const Ejercicio& ejercicio, const std::vector<Result
             }
         }
     }
-    t += "\nResumen: " + std::to_string(entregas.size()) + " entregas, " + std::to_string(superadas) +
-         " con todos los casos superados, " + std::to_string(sinEjecutar) + " sin ejecutar.\n";
+    t += "\nResumen: " + Cuenta(static_cast<double>(entregas.size()), "entrega", "entregas") + ", " +
+         std::to_string(superadas) + " con todos los casos superados, " + std::to_string(sinEjecutar) +
+         " sin ejecutar.\n";
     return t;
 }
 
