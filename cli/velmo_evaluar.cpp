@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <system_error>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -204,7 +205,11 @@ int main(int argc, char** argv) {
     }
     std::vector<std::thread> trabajadores;
     for (unsigned k = 1; k < std::min<std::size_t>(hilos, rutasEntregas.size()); ++k) {
-        trabajadores.emplace_back(trabaja);
+        try {
+            trabajadores.emplace_back(trabaja);
+        } catch (const std::system_error&) {
+            break; // no more threads to be had (or none at all, as in a WebAssembly build): fewer workers
+        }
     }
     trabaja();
     for (auto& t : trabajadores) {

@@ -4,7 +4,10 @@ set -euo pipefail
 
 paquetes=(g++ cmake ninja-build bison qt6-base-dev qt6-svg-dev qt6-translations-l10n libqscintilla2-qt6-dev
     libqscintilla2-qt6-l10n fonts-liberation2 libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-    xvfb xauth xdotool imagemagick libxml2-utils clang-14 libclang-rt-14-dev)
+    xvfb xauth xdotool imagemagick clang-14 libclang-rt-14-dev)
+
+# xmllint: the tests check the grading tool's JUnit report against its schema.
+paquetes+=(libxml2-utils)
 
 faltan=()
 for p in "${paquetes[@]}"; do
