@@ -167,12 +167,26 @@ int main(int argc, char** argv) {
             << "Uso: velmo-evaluar EJERCICIO.json ENTREGA... [-j N] [--csv F] [--junit F.xml] [--json]\n";
         return 2;
     }
-    for (const auto& salida : {csv, junit}) {
-        std::error_code ec;
-        if (!salida.empty() && fs::exists(salida, ec) && fs::equivalent(salida, rutaEjercicio, ec)) {
-            std::cerr << "velmo-evaluar: el fichero de salida " << salida << " es el propio ejercicio\n";
-            return 2;
+    // A report written over the exercise, a submission or the other report would destroy it.
+    const auto mismo = [](const std::string& a, const std::string& b) {
+        std::error_code ea, eb;
+        const fs::path ca = fs::weakly_canonical(fs::absolute(a, ea), ea);
+        const fs::path cb = fs::weakly_canonical(fs::absolute(b, eb), eb);
+        return !ea && !eb && ca == cb;
+    };
+    std::vector<std::string> entradas = rutasEntregas;
+    entradas.push_back(rutaEjercicio);
+    for (const std::string* salida : {&csv, &junit}) {
+        for (const auto& entrada : entradas) {
+            if (!salida->empty() && mismo(*salida, entrada)) {
+                std::cerr << "velmo-evaluar: el fichero de salida " << *salida << " es también una entrada\n";
+                return 2;
+            }
         }
+    }
+    if (!csv.empty() && !junit.empty() && mismo(csv, junit)) {
+        std::cerr << "velmo-evaluar: --csv y --junit no pueden ser el mismo fichero\n";
+        return 2;
     }
 
     const auto lectura = LeeFicheroAcotado(rutaEjercicio, kLimiteEjercicio);

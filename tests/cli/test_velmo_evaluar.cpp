@@ -227,6 +227,10 @@ TEST(Entregas, CadaUnaRespondeDeSusFallos) {
     EXPECT_NE(t.out.find("buena.asm: 4.5 de 4.5 puntos"), std::string::npos) << t.out;
     EXPECT_NE(t.out.find("mala.asm: 0 de 4.5 puntos (el fuente no se monta)"), std::string::npos) << t.out;
     EXPECT_NE(t.out.find("no_esta.asm: 0 de 4.5 puntos (no existe)"), std::string::npos) << t.out;
+
+    // A report named like a submission would overwrite the student's work: refused before anything runs.
+    EXPECT_EQ(Evalua(carpeta, Citado(ejercicio) + " " + Citado(buena) + " --csv " + Citado(buena)).codigo, 2);
+    EXPECT_EQ(Lee(buena), kFuente);
 }
 
 } // namespace
