@@ -24,14 +24,17 @@ trap 'rm -rf "$raizPrueba"' EXIT
 mkdir -p "$raizPrueba/var/lib/dpkg/info" "$raizPrueba/var/lib/dpkg/updates" "$raizPrueba/trabajo"
 touch "$raizPrueba/var/lib/dpkg/status"
 dpkg --root="$raizPrueba" --force-depends --force-not-root -i "$paquete" > /dev/null 2>&1
-cp "$raizPrueba/usr/share/velmo/ejemplos/"* "$raizPrueba/trabajo/"
+cp -r "$raizPrueba/usr/share/velmo/ejemplos/"* "$raizPrueba/trabajo/"
 "$raizPrueba/usr/bin/velmo-montador" "$raizPrueba/trabajo/bucle_v1.asm" > /dev/null
 "$raizPrueba/usr/bin/velmo-sim" "$raizPrueba/trabajo/bucle_v1.vlx" --instrucciones 30 --json |
     grep -q '"instrucciones":30'
+"$raizPrueba/usr/bin/velmo-evaluar" "$raizPrueba/trabajo/ejercicios/suma_v3.json" \
+    "$raizPrueba/trabajo/ejercicios/suma_v3/correcta" > /dev/null
 for fichero in usr/bin/velmo usr/share/velmo/simulador.html usr/share/velmo/montador.html \
     usr/share/doc/velmo/copyright usr/share/doc/velmo/changelog.gz \
     usr/share/applications/velmo.desktop usr/share/mime/packages/velmo.xml \
-    usr/share/icons/hicolor/scalable/apps/velmo.svg usr/share/man/man1/velmo-sim.1.gz; do
+    usr/share/icons/hicolor/scalable/apps/velmo.svg usr/share/man/man1/velmo-sim.1.gz \
+    usr/share/man/man1/velmo-evaluar.1.gz; do
     test -f "$raizPrueba/$fichero" || { echo "falta /$fichero en el paquete" >&2; exit 1; }
 done
 # Debian's own checks, where installed (apt-get install lintian): any error fails the script.

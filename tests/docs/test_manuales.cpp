@@ -101,10 +101,9 @@ void EjecutaOrdenes(const Carpeta& carpeta, const std::string& texto, int estado
     EXPECT_GT(ordenes, 0) << donde << ": un bloque de órdenes sin órdenes";
 }
 
+// With the exercises' folders: the commands grade their submissions.
 void CopiaEjemplos(const Carpeta& carpeta) {
-    for (const auto& e : std::filesystem::directory_iterator(VELMO_EJEMPLOS)) {
-        std::filesystem::copy_file(e.path(), carpeta.Raiz() / e.path().filename());
-    }
+    std::filesystem::copy(VELMO_EJEMPLOS, carpeta.Raiz(), std::filesystem::copy_options::recursive);
 }
 
 class Manuales : public ::testing::TestWithParam<std::string> {};
@@ -116,8 +115,11 @@ TEST_P(Manuales, SusFuentesMicroprogramasYOrdenesFuncionan) {
     Carpeta carpeta;
     CopiaEjemplos(carpeta);
 
-    // Microprograms first: the sources name them.
+    // Microprograms and exercises first: the sources and the commands name them.
     for (const auto& b : bloques) {
+        if (b.clase == "ejercicio") {
+            EscribeFichero(carpeta.Ruta(b.Atributo("nombre") + ".json"), b.texto);
+        }
         if (b.clase != "microprograma") {
             continue;
         }
@@ -212,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Ayuda, Manuales, ::testing::Values("simulador.html", "m
 
 /// The examples of the manual pages (the "$ " lines between .EX and .EE) run as they are written.
 TEST(PaginasDeManual, SusEjemplosFuncionan) {
-    for (const char* pagina : {"velmo-montador.1", "velmo-sim.1"}) {
+    for (const char* pagina : {"velmo-montador.1", "velmo-sim.1", "velmo-evaluar.1"}) {
         const std::string texto = LeeFichero(kRaiz + "/man/" + pagina);
         ASSERT_FALSE(texto.empty()) << pagina;
         std::string ejemplos;
