@@ -3,6 +3,7 @@
 // bad exercise files stop everything with the field at fault, and a submission's own faults stay its own.
 
 #include "CarpetaTemporal.h"
+#include "Herramientas.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -34,7 +35,8 @@ struct Salida {
 
 Salida Evalua(const pruebas::CarpetaTemporal& carpeta, const std::string& argumentos) {
     const std::string out = carpeta.Ruta("salida.txt"), err = carpeta.Ruta("errores.txt");
-    const std::string orden = "\"" VELMO_EVALUAR "\" " + argumentos + " > \"" + out + "\" 2> \"" + err + "\"";
+    const std::string orden = pruebas::ComillasShell(pruebas::Herramienta("velmo-evaluar", VELMO_EVALUAR)) +
+                              " " + argumentos + " > \"" + out + "\" 2> \"" + err + "\"";
     const int estado = std::system(orden.c_str());
     return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, Lee(out), Lee(err)};
 }
