@@ -39,26 +39,6 @@ AnalisisArgumentosSim Error(const std::string& motivo) {
     return {std::nullopt, 2, motivo + "\n" + kUso};
 }
 
-} // namespace
-
-std::string NombreControl(TTipoControl control) {
-    switch (control) {
-    case tMicroprogramado:
-        return "microprogramado";
-    case tnormal:
-        return "normal";
-    case toptimizado:
-        return "optimizado";
-    case TVL1Modif:
-        return "modificado";
-    case TMicroprogramable:
-        return "microprogramable";
-    }
-    return "normal";
-}
-
-namespace {
-
 // The options as typed, before they are checked, and which of them were given.
 struct Opciones {
     std::string ejecutable, control, microprograma, alu, ciclos, instrucciones, breakpoints;

@@ -41,7 +41,5 @@ struct AnalisisArgumentosSim {
 /// `args` excludes the program name. Error texts are short Spanish sentences ending in a usage hint.
 AnalisisArgumentosSim AnalizaArgumentosSim(const std::vector<std::string>& args);
 
-/// "normal", "optimizado", "microprogramado", "modificado", "microprogramable".
-std::string NombreControl(TTipoControl control);
 
 } // namespace velmo

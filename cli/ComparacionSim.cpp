@@ -93,7 +93,7 @@ void EscribeTabla(const std::string& fichero, const std::vector<FotoEstado>& fot
     salida << "Unidad de control   Ciclos  Instrucciones  Ciclos/instrucción\n";
     for (const auto& f : fotos) {
         char fila[128];
-        std::snprintf(fila, sizeof fila, "%-18s %7d %14d  %s\n", NombreControl(f.control).c_str(), f.ciclos,
+        std::snprintf(fila, sizeof fila, "%-18s %7d %14d  %s\n", NombreControl(f.control), f.ciclos,
                       f.instrucciones, Cpi(f.ciclos, f.instrucciones).c_str());
         salida << fila;
     }

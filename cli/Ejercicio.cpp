@@ -355,22 +355,6 @@ std::optional<Ejercicio> LeeEjercicio(const std::string& texto, std::string& err
     }
 }
 
-std::string NombreControlEjercicio(TTipoControl control) {
-    switch (control) {
-    case tnormal:
-        return "normal";
-    case toptimizado:
-        return "optimizado";
-    case tMicroprogramado:
-        return "microprogramado";
-    case TVL1Modif:
-        return "modificado";
-    case TMicroprogramable:
-        return "microprogramable";
-    }
-    return {};
-}
-
 std::string TextoPuntos(double puntos) {
     char texto[32];
     std::snprintf(texto, sizeof texto, "%.2f", puntos);

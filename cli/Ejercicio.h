@@ -77,8 +77,6 @@ struct Ejercicio {
 /// with the field at fault ("casos[1].puntos: debe ser un número mayor o igual que 0").
 std::optional<Ejercicio> LeeEjercicio(const std::string& texto, std::string& error);
 
-/// The name of a control unit as exercises and reports write it ("normal", "optimizado", ...).
-std::string NombreControlEjercicio(TTipoControl control);
 
 /// Points as a short text: "3", "1.5", "0.25".
 std::string TextoPuntos(double puntos);

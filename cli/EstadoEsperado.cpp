@@ -41,7 +41,7 @@ bool EsNatural(const json& v, long long maximo) {
 
 bool EsNombreControl(const std::string& nombre) {
     for (const TTipoControl c : {tnormal, toptimizado, tMicroprogramado, TVL1Modif, TMicroprogramable}) {
-        if (NombreControl(c) == nombre) {
+        if (nombre == NombreControl(c)) {
             return true;
         }
     }

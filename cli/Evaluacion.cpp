@@ -221,8 +221,9 @@ ResultadoCaso EvaluaCaso(const Ejercicio& ejercicio, const CasoEjercicio& caso, 
         const std::string bytes = BytesEjecutable(lectura.cabecera, palabras);
         for (const TTipoControl control : ejercicio.controles) {
             auto d = Corre(ejercicio, caso, p, nombre, bytes, control, microprograma, r.limite);
-            const std::string prefijo =
-                ejercicio.controles.size() > 1 ? "[" + NombreControlEjercicio(control) + "] " : std::string();
+            const std::string prefijo = ejercicio.controles.size() > 1
+                                            ? "[" + std::string(NombreControl(control)) + "] "
+                                            : std::string();
             for (auto& linea : d) {
                 r.diferencias.push_back(prefijo + linea);
             }

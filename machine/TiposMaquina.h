@@ -14,6 +14,23 @@ enum TTipoControl : std::uint8_t {
     TMicroprogramable, // the user's microprogram over the configurable ALU
 };
 
+/// The control kind's name in the tools' options and reports.
+inline const char* NombreControl(TTipoControl control) {
+    switch (control) {
+    case tMicroprogramado:
+        return "microprogramado";
+    case tnormal:
+        return "normal";
+    case toptimizado:
+        return "optimizado";
+    case TVL1Modif:
+        return "modificado";
+    case TMicroprogramable:
+        return "microprogramable";
+    }
+    return "normal";
+}
+
 /// Data signals and control signals are coloured differently.
 enum TTipoCable : std::uint8_t { TDatos, TControl };
 
