@@ -121,7 +121,15 @@ test('a No to the every-50 question stops the run, blocking or in slices alike',
   assert.equal(r1.fin, 'detenidaPorUsuario');
   assert.equal(r1.instrucciones, 50);
 
+  // The answer may look at the simulation but not start another command in the middle of this one.
   const h2 = anfitrion(false);
+  const pregunta = h2.pregunta;
+  h2.pregunta = (texto) => {
+    assert.equal(porTramos.foto().instrucciones, h2.preguntas.length * 50 + 50);
+    assert.throws(() => porTramos.ciclo(), /ejecutando otra orden/);
+    assert.throws(() => porTramos.libera(), /ejecutando otra orden/);
+    return pregunta(texto);
+  };
   const porTramos = M.abrir(opciones, h2);
   const tramos = porTramos.porTramos('instrucciones', 120);
   let r2;
