@@ -200,6 +200,15 @@ test('bad input gives the desktop\'s messages and never breaks the module', () =
   assert.deepEqual(fallido.mensajes, [{ clase: 'error', linea: -1, texto: 'LexLib: yytext overflow' }]);
   assert.equal(fallido.ejecutable.length, 0);
 
+  // A page answer that throws fails the run as a machine fault does; the simulation goes on.
+  const sim = M.abrir({ nombre: 'plantilla.vlx', ejecutable: montaje.ejecutable },
+    { mensaje() {}, pregunta() { throw new Error('sin respuesta'); } });
+  const roto = sim.instrucciones(60);
+  assert.deepEqual([roto.fin, roto.instrucciones, roto.error],
+    ['error', 50, 'La página falló al contestar: sin respuesta']);
+  assert.equal(sim.instruccion().fin, 'completada');
+  sim.libera();
+
   // Still whole after all that.
   assert.deepEqual(M.montar(M.conLineaFinal(M.plantilla(1)), 'plantilla.vlx'), montaje);
 });
