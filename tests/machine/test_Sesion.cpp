@@ -155,9 +155,10 @@ TEST(Sesion, RunsInSlicesEndAsTheWholeRuns) {
         EjecucionPorTramos e = tramos.PorTramos(o.tipo, o.n, {o.maxCiclos, {}});
         std::optional<ResultadoEjecucion> t;
         int llamadas = 0;
-        while (!(t = e.Avanza(tramo))) {
+        while (!(t = e.Avanza(tramo)) && llamadas < 10000) {
             ++llamadas;
         }
+        ASSERT_TRUE(t);
         EXPECT_EQ(*t, r);
         EXPECT_EQ(e.Avanza(tramo), r); // an ended run keeps its result and runs nothing more
         EXPECT_GE(llamadas, (r.ciclos - 1) / tramo);
@@ -166,6 +167,26 @@ TEST(Sesion, RunsInSlicesEndAsTheWholeRuns) {
         tramo = tramo % 7 + 2;
     }
     EXPECT_EQ(tramos.CicloAnterior(), entera.CicloAnterior());
+
+    // An instruction that never ends is counted across slices up to its limit and its warning.
+    AnfitrionMaquinaGrabador hostV3, hostV3Tramos;
+    TMicroInstProgramable aDos; // always on to row 2: never back to the fetch at rows 0 and 1
+    aDos.Salto = 2;
+    aDos.Test = 3;
+    hostV3.microprograma.fill(aDos);
+    hostV3Tramos.microprograma.fill(aDos);
+    SesionSimulacion v3(hostV3, {"v3.vlx", ProgramaPrueba(3).Bytes(), std::nullopt});
+    SesionSimulacion v3Tramos(hostV3Tramos, {"v3.vlx", ProgramaPrueba(3).Bytes(), std::nullopt});
+    const ResultadoEjecucion incompleta = v3.Instrucciones(2);
+    EXPECT_EQ(incompleta.fin, FinEjecucion::InstruccionIncompleta);
+    EjecucionPorTramos e3 = v3Tramos.PorTramos(TipoEjecucion::Instrucciones, 2);
+    std::optional<ResultadoEjecucion> t3;
+    for (int i = 0; i < 100 && !(t3 = e3.Avanza(3)); ++i) {
+    }
+    ASSERT_TRUE(t3);
+    EXPECT_EQ(*t3, incompleta);
+    EXPECT_EQ(v3Tramos.Mensajes(), v3.Mensajes());
+    EXPECT_EQ(v3.Mensajes().size(), 1u); // the warning
 
     // A stop between two slices ends the run without another cycle; one before any, with none at all.
     EjecucionPorTramos e = tramos.PorTramos(TipoEjecucion::Ciclos, 100);
