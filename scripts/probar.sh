@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything (the WebAssembly build and the web site too) and runs every test,
-# those of the command-line tools against both builds and the site's in a headless browser; then runs the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Installs what is missing, builds everything (the WebAssembly build and the web site too) and runs every
+# test, those of the command-line tools against both builds and the site's in a headless browser; then runs
+# the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh"
