@@ -1,5 +1,6 @@
 // A small static server for the built site, on the loopback interface only: for trying the site and for the
-// browser tests. Usage: node servidor.mjs CARPETA [PUERTO]  (port 0: any free one; the URL is printed)
+// browser tests, which serve it under a sub-folder as a teacher's host may.
+// Usage: node servidor.mjs CARPETA [PUERTO]  (port 0: any free one; the URL is printed)
 import { createServer } from 'node:http';
 import { createReadStream, statSync } from 'node:fs';
 import { extname, join, normalize, resolve, sep } from 'node:path';
@@ -11,7 +12,8 @@ const tipos = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
-export function sirve(carpeta, puerto = 0) {
+/** Serves `carpeta` at the URL path `prefijo` (ending in '/'). */
+export function sirve(carpeta, puerto = 0, prefijo = '/') {
   const base = resolve(carpeta);
   const servidor = createServer((peticion, respuesta) => {
     let ruta;
@@ -21,7 +23,11 @@ export function sirve(carpeta, puerto = 0) {
       respuesta.writeHead(400).end();
       return;
     }
-    let fichero = normalize(join(base, ruta));
+    if (!ruta.startsWith(prefijo)) {
+      respuesta.writeHead(404, { 'Content-Type': 'text/plain' }).end('No encontrado');
+      return;
+    }
+    let fichero = normalize(join(base, ruta.slice(prefijo.length)));
     if (fichero !== base && !fichero.startsWith(base + sep)) {
       respuesta.writeHead(403).end();
       return;

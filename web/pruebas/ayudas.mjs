@@ -15,14 +15,14 @@ export const tamanos = { escritorio: { width: 1280, height: 800 }, tableta: { wi
 export async function arranca() {
   if (!existsSync(join(sitio, 'index.html'))) throw new Error('Falta build-web/sitio: ejecute scripts/web.sh --solo-compilar');
   mkdirSync(capturas, { recursive: true });
-  const servidor = await sirve(sitio, 0);
+  const servidor = await sirve(sitio, 0, '/curso/velmo/');
   const navegador = await chromium.launch({
     executablePath: process.env.VELMO_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--font-render-hinting=none'],
   });
   // Served from a sub-folder path too: every reference of the site is relative.
-  const url = `http://127.0.0.1:${servidor.address().port}/`;
+  const url = `http://127.0.0.1:${servidor.address().port}/curso/velmo/`;
   return {
     url,
     navegador,
