@@ -169,8 +169,8 @@ export class BancoMontador {
     if (!(await this.sigueSinGuardar())) return;
     const archivo = await abreArchivo(tiposFuente);
     if (!archivo) return;
-    const { texto, esTexto } = this.modulo.textoFuente(archivo.bytes);
-    if (!esTexto) {
+    const { texto, esTexto, demasiadoGrande } = this.modulo.textoFuente(archivo.bytes);
+    if (!esTexto && !demasiadoGrande) {
       await muestraCaja({ texto: `'${archivo.nombre}' no es un fichero de texto.`, titulo: 'Montador', icono: 'error' });
       return;
     }

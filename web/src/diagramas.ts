@@ -18,9 +18,9 @@ export function colores(dibujo: Dibujo) {
   return {
     cable: c('cableActivo', '#ff3300'),
     reloj: c('reloj', '#ffff00'),
-    probe: c('probe', '#ffffe1'),
-    azul: c('azul', '#0066cc'),
-    cielo: c('cielo', '#a6caf0'),
+    probe: c('cajaSonda', '#ffffe1'),
+    azul: c('cableInactivo', '#0066cc'),
+    cielo: c('fondo', '#a6caf0'),
     filaActual: c('filaActual', '#ffff00'),
     breakpoint: c('breakpoint', '#ff0000'),
   };
@@ -50,7 +50,8 @@ export class DiagramaRutaDatos {
     this.colores = colores(dibujo);
     this.svg = nodo('svg', { viewBox: '0 0 580 610', class: 'ruta-datos', role: 'img' });
     this.svg.setAttribute('aria-label', 'Unidad de proceso');
-    this.svg.append(nodo('image', { href: 'imagenes/VELMO.svg', width: 580, height: 610 }));
+    this.svg.setAttribute('viewBox', `0 0 ${dibujo.anchoUP} ${dibujo.altoUP}`);
+    this.svg.append(nodo('image', { href: `imagenes/${dibujo.imagenUP}`, width: dibujo.anchoUP, height: dibujo.altoUP }));
     this.capa = nodo('g', { fill: 'none', 'stroke-width': 2, 'shape-rendering': 'crispEdges' });
     this.svg.append(this.capa);
     for (const s of dibujo.sondas) this.sondas.set(s.senal, { activa: false, formato: 'bin' });
@@ -68,7 +69,7 @@ export class DiagramaRutaDatos {
       const sonda = sondas.get(i);
       const eleccion = this.sondas.get(i);
       if (sonda && eleccion?.activa && senal) {
-        const bits = (cable as { bits?: number }).bits ?? 16;
+        const bits = cable.bits;
         const texto = textoSonda(eleccion.formato, senal.valor, bits);
         const [x, y] = sonda.caja;
         capa.append(

@@ -8,7 +8,8 @@ export function coloreadoVelmo(modulo: ModuloVelmo): Extension {
   const reglas: Record<string, Record<string, string>> = {};
   const marcas = new Map<string, Decoration>();
   for (const estilo of modulo.estilos()) {
-    const regla: Record<string, string> = { color: estilo.color };
+    const regla: Record<string, string> = {};
+    if (estilo.color) regla.color = estilo.color;
     if (estilo.fondo) regla.backgroundColor = estilo.fondo;
     if (estilo.negrita) regla.fontWeight = 'bold';
     if (estilo.cursiva) regla.fontStyle = 'italic';

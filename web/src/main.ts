@@ -5,8 +5,6 @@ import { Simulador } from './simulador';
 import { leeEnlace } from './enlaces';
 import { elemento, muestraCaja, ventanaInformativa } from './dialogos';
 
-const LIMITE_FUENTE = 16 * 1024 * 1024;
-
 function muestraPestana(cual: 'montador' | 'simulador') {
   for (const nombre of ['montador', 'simulador']) {
     document.getElementById(nombre)!.hidden = nombre !== cual;
@@ -22,9 +20,7 @@ function abreAyuda(pagina: string) {
 async function leeBytes(url: string): Promise<Uint8Array> {
   const respuesta = await fetch(url);
   if (!respuesta.ok) throw new Error(`No se puede leer ${url} (${respuesta.status})`);
-  const bytes = new Uint8Array(await respuesta.arrayBuffer());
-  if (bytes.length > LIMITE_FUENTE) throw new Error('Fichero demasiado grande');
-  return bytes;
+  return new Uint8Array(await respuesta.arrayBuffer());
 }
 
 async function inicia() {
@@ -42,8 +38,8 @@ async function inicia() {
   const banco = new BancoMontador(document.getElementById('montador')!, modulo, (n, e) => void simula(n, e));
 
   const abreFuente = async (nombre: string, bytes: Uint8Array) => {
-    const { texto, esTexto } = modulo.textoFuente(bytes);
-    if (!esTexto) throw new Error(`'${nombre}' no es un fichero de texto.`);
+    const { texto, esTexto, demasiadoGrande } = modulo.textoFuente(bytes);
+    if (!esTexto && !demasiadoGrande) throw new Error(`'${nombre}' no es un fichero de texto.`);
     banco.ponTexto(nombre, texto);
     muestraPestana('montador');
   };

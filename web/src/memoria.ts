@@ -11,6 +11,7 @@ export class VistaMemoria {
   private anteriores: (FilaMemoria | null)[] = [];
   private actual = -1;
 
+  /** `conmuta` toggles a row's breakpoint and tells whether the breakpoint notice is due. */
   constructor(private readonly conmuta: (fila: number) => boolean) {
     const cuerpo = elemento('tbody');
     for (let r = 0; r < 128; r++) {

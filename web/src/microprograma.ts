@@ -70,9 +70,9 @@ export class EditorMicroprograma {
 
   /** Reads .mpr bytes; a refused file leaves the microprogram as it was and shows the desktop's box. */
   async carga(nombre: string, bytes: Uint8Array): Promise<boolean> {
-    const lectura = this.modulo.leeMicroprograma(bytes);
+    const lectura = this.modulo.leeMicroprograma(bytes, nombre);
     if (lectura.estado !== 'correcto') {
-      // A short file still gives the rows read before the fault, as the desktop keeps them.
+      // An incomplete file still gives the rows read before the fault, which the editor keeps.
       if (lectura.microprograma.length) this.filas = lectura.microprograma.concat(this.filas.slice(lectura.microprograma.length));
       await muestraCaja({ texto: lectura.mensaje, titulo: 'Velmo', icono: 'aviso' });
       return false;

@@ -48,6 +48,7 @@ const zonasRutaDatos: { dentro: (x: number, y: number, v3: boolean) => boolean; 
 const esperaMs = (ms: number) => new Promise((r) => setTimeout(r, ms));
 const siguienteCuadro = () => new Promise((r) => requestAnimationFrame(() => r(undefined)));
 
+/** A window of the simulation; `ayuda` names its context-help text in the module's table. */
 function panel(titulo: string, ayuda: string, ...hijos: Node[]): HTMLElement {
   return elemento('section', { class: 'panel', 'data-ayuda': ayuda }, elemento('h3', {}, titulo), ...hijos);
 }
@@ -81,9 +82,11 @@ export class Simulador {
   private botones = new Map<string, HTMLButtonElement>();
   private selectorVelocidad: HTMLSelectElement;
 
+  private avisoBreakpoint = false;
   private readonly anfitrion: Anfitrion = {
     mensaje: (caja: Caja) => encolaCaja(caja),
     pregunta: (texto: string) => confirm(texto.replace(/\r\n/g, '\n')),
+    avisoBreakpoint: () => (this.avisoBreakpoint = true),
   };
 
   constructor(
@@ -136,20 +139,20 @@ export class Simulador {
 
     this.ruta.svg.addEventListener('click', (e) => this.pulsaRutaDatos(e));
     this.uc.svg.addEventListener('click', (e) => this.pulsaUnidadControl(e));
-    this.panelMicro = panel('Microprograma', 'Microprograma', this.vistaMicro);
+    this.panelMicro = panel('Microprograma', 'microprograma', this.vistaMicro);
     this.escena = elemento(
       'div',
       { class: 'escena', hidden: '' },
-      elemento('section', { class: 'panel ruta', 'data-ayuda': 'UnidadProceso' }, this.tituloRuta, this.ruta.svg),
-      panel('Memoria', 'Memoria', this.memoria.raiz),
+      elemento('section', { class: 'panel ruta', 'data-ayuda': 'unidadProceso' }, this.tituloRuta, this.ruta.svg),
+      panel('Memoria', 'memoria', this.memoria.raiz),
       elemento(
         'div',
         { class: 'lateral' },
-        elemento('section', { class: 'panel uc', 'data-ayuda': 'UnidadControl' }, this.tituloUc, this.uc.svg, this.estadoUc),
-        panel('EstadoDeEjecucion', 'EstadoDeEjecucion', this.contadores),
-        panel('Registros Ruta de Datos', 'Registros Ruta de Datos', this.registros),
-        panel('Cables Control', 'Cables Control', this.cablesControl),
-        panel('Cables Memoria', 'Cables Memoria', this.cablesMemoria),
+        elemento('section', { class: 'panel uc', 'data-ayuda': 'unidadControl' }, this.tituloUc, this.uc.svg, this.estadoUc),
+        panel('EstadoDeEjecucion', 'estado', this.contadores),
+        panel('Registros Ruta de Datos', 'registros', this.registros),
+        panel('Cables Control', 'senalesControl', this.cablesControl),
+        panel('Cables Memoria', 'senalesMemoria', this.cablesMemoria),
         this.panelMicro,
       ),
     );
@@ -298,11 +301,13 @@ export class Simulador {
 
   private conmutaBreakpoint(fila: number): boolean {
     if (!this.sim || this.ejecucion) return false;
+    this.avisoBreakpoint = false;
     this.sim.conmutaBreakpoint(fila);
     this.actualiza();
-    return this.foto!.memoria[fila].breakpoint;
+    return this.avisoBreakpoint;
   }
 
+  /** The ALU choice counts at once; the microprogram, as on the desktop, from the next Reset. */
   private microprogramaCambiado() {
     if (!this.sim || this.foto?.version !== 3) return;
     this.sim.setMicroprograma(this.editor.filas);
