@@ -1,5 +1,7 @@
 #include "FormNuevoFichAMontar.h"
 
+#include "PlantillasFuente.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -47,61 +49,11 @@ void TFormNuevoFichAMontar::SetEleccion(int eleccion) {
 }
 
 QStringList TFormNuevoFichAMontar::Plantilla(int eleccion) {
-    switch (eleccion) {
-    case 1:
-        return {".ver 2",
-                "",
-                ".data 15 ;dirección de inicio de los datos",
-                "dw var1\t1",
-                "dw uno\t1",
-                "dw aux\t?",
-                "dw var2\t3",
-                "",
-                ".code",
-                "eti:\tmov uno, aux",
-                "\tadd uno, var1",
-                "\tclear var2",
-                "\tmovd 1, var2",
-                "\tacum 1, var2",
-                "\tcmp uno, uno",
-                "\tbeq eti",
-                ""};
-    case 2:
-        return {".ver 3",
-                ".conf",
-                "inst0 1",
-                "inst1 1",
-                "inst2 2",
-                "inst3 3",
-                "",
-                ".data 15 ;dirección de inicio de los datos",
-                "dw var1\t1",
-                "dw uno\t1",
-                "dw aux\t?",
-                "dw var2\t3",
-                "",
-                ".code",
-                "eti:\tinst2 uno, aux",
-                "\tinst0 var1",
-                "\tinst1 uno",
-                "\tinst2 1, var2",
-                "\tinst3 1, var2, 3",
-                ""};
-    default:
-        return {".ver 1",
-                "",
-                ".data 15 ;dirección de inicio de los datos",
-                "dw var1\t1",
-                "dw uno\t1",
-                "dw aux\t?",
-                "",
-                ".code",
-                "eti:\tmov uno, aux",
-                "\tadd uno, var1",
-                "\tcmp uno, uno",
-                "\tbeq eti",
-                ""};
+    QStringList lineas;
+    for (const std::string& linea : PlantillaFuente(eleccion + 1)) {
+        lineas << QString::fromStdString(linea);
     }
+    return lineas;
 }
 
 } // namespace velmo

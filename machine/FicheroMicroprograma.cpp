@@ -90,7 +90,7 @@ LecturaMicroprograma LeeMicroprograma(std::string_view bytes) {
     return res;
 }
 
-bool GuardaFicheroMicroprograma(const std::string& ruta, const Microprograma& micro) {
+std::string BytesMicroprograma(const Microprograma& micro) {
     std::string bytes;
     const auto anade = [&bytes](const Registro& r) { bytes.append(r.begin(), r.end()); };
     std::array<std::uint16_t, kPalabrasRegistro> cabecera{};
@@ -99,7 +99,11 @@ bool GuardaFicheroMicroprograma(const std::string& ruta, const Microprograma& mi
     for (const auto& m : micro) {
         anade(ARegistro(Palabras(m)));
     }
-    return GuardaFicheroSeguro(ruta, bytes) == FalloEscritura::Ninguno;
+    return bytes;
+}
+
+bool GuardaFicheroMicroprograma(const std::string& ruta, const Microprograma& micro) {
+    return GuardaFicheroSeguro(ruta, BytesMicroprograma(micro)) == FalloEscritura::Ninguno;
 }
 
 } // namespace velmo

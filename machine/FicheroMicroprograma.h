@@ -44,6 +44,9 @@ LecturaMicroprograma LeeFicheroMicroprograma(const std::string& ruta);
 /// The same reading over the bytes of a microprogram held in memory (never NoSePuedeAbrir).
 LecturaMicroprograma LeeMicroprograma(std::string_view bytes);
 
+/// The whole file's bytes: header and the 16 microinstructions.
+std::string BytesMicroprograma(const Microprograma& micro);
+
 /// Writes header and the 16 microinstructions through a safe write (EscrituraSegura): a link is followed
 /// and the file keeps its permissions; false on any failure (the old file, if any, is then left as it was).
 bool GuardaFicheroMicroprograma(const std::string& ruta, const Microprograma& micro);

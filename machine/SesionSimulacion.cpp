@@ -1,5 +1,7 @@
 #include "SesionSimulacion.h"
 
+#include <utility>
+
 namespace velmo {
 
 /// Passes everything on to the front end's host, keeps the text of every box, and answers the
@@ -89,6 +91,12 @@ ResultadoEjecucion SesionSimulacion::Instrucciones(std::int64_t n, const Opcione
 ResultadoEjecucion SesionSimulacion::HastaBreakpoint(const OpcionesEjecucion& opciones) {
     anfitrion_->mensajes.clear();
     return motor_->EjecutaHastaBreakpoint(opciones);
+}
+
+EjecucionPorTramos SesionSimulacion::PorTramos(TipoEjecucion tipo, std::int64_t n,
+                                               OpcionesEjecucion opciones) {
+    anfitrion_->mensajes.clear();
+    return EjecucionPorTramos(*motor_, tipo, n, std::move(opciones));
 }
 
 ResultadoEjecucion SesionSimulacion::Atras(bool instruccion) {

@@ -4,6 +4,7 @@
 // a cycle or an instruction back, reset) as one call that answers with a ResultadoEjecucion. The boxes the
 // engine raises still go to the host; the session also keeps their texts for the state picture.
 
+#include "EjecucionPorTramos.h"
 #include "FotoEstado.h"
 #include "Historia.h"
 #include "ResultadoEjecucion.h"
@@ -53,6 +54,9 @@ public:
     }
     ResultadoEjecucion Instrucciones(std::int64_t n, const OpcionesEjecucion& opciones = {});
     ResultadoEjecucion HastaBreakpoint(const OpcionesEjecucion& opciones = {});
+    /// The same runs, advanced a slice of cycles at a time by the caller; valid until Reinicia. The boxes
+    /// kept are those since it was made.
+    EjecucionPorTramos PorTramos(TipoEjecucion tipo, std::int64_t n, OpcionesEjecucion opciones = {});
     /// NadaQueDeshacer when nothing older is held; otherwise the cycles and instructions undone.
     ResultadoEjecucion CicloAnterior();
     ResultadoEjecucion InstruccionAnterior();

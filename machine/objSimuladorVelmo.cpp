@@ -13,14 +13,6 @@ namespace velmo {
 namespace {
 
 constexpr const char* kTitulo = "Velmo";
-constexpr int kCiclosSinProgreso = 20;
-// No instruction of the fixed control units takes more than 6 cycles. A word whose mnemonic and value
-// disagree (only a hand-made file holds one) can leave the modified machine's control in a state it
-// never leaves; the run must end instead of hanging the program.
-constexpr int kCiclosSinProgresoFijo = 100;
-constexpr int kMaxInstruccionesBreakpoint = 10000;
-constexpr int kPreguntaCada = 50;
-constexpr const char* kPreguntaSeguir = "Ejecutadas 50 instrucciones\r\n¿Desea seguir ejecutando?";
 
 // The active signals of one state as a bit per datapath map index.
 using Senales = std::uint32_t;
@@ -456,140 +448,25 @@ void TSimuladorVelmo::AnimaUnidadProceso(int estado, int microdireccion) {
     }
 }
 
-FinEjecucion TSimuladorVelmo::CicloDeCorrida() {
-    EjecutaCiclo();
-    ResultadoEjecucion& r = corrida_.resultado;
-    ++r.ciclos;
-    if (findeinstruccion_) {
-        ++r.instrucciones;
-    }
-    if (corrida_.opciones == nullptr) {
-        return FinEjecucion::Completada;
-    }
-    if (corrida_.opciones->progreso) {
-        corrida_.opciones->progreso(r);
-    }
-    if (corrida_.limiteTrasCiclo && r.ciclos == corrida_.opciones->maxCiclos) {
-        return FinEjecucion::LimiteCiclos;
-    }
-    if (detener_) {
-        return FinEjecucion::DetenidaPorUsuario;
-    }
-    return FinEjecucion::Completada;
-}
-
-FinEjecucion TSimuladorVelmo::InstruccionDeCorrida() {
-    findeinstruccion_ = false;
-    const bool configurable = tipoControl_ == TMicroprogramable;
-    const int limite = configurable ? kCiclosSinProgreso : kCiclosSinProgresoFijo;
-    for (int ciclos = 0; ciclos < limite; ++ciclos) {
-        const FinEjecucion fin = CicloDeCorrida();
-        if (findeinstruccion_) {
-            return fin;
-        }
-        if (fin != FinEjecucion::Completada) {
-            return fin;
-        }
-    }
-    anfitrion_.MuestraMensaje(configurable ? "Se han ejecutado 20 ciclos y no se ha completado ninguna "
-                                             "instrucción. Revise el Microprograma"
-                                           : "Se han ejecutado 100 ciclos y no se ha completado ninguna "
-                                             "instrucción. Revise el programa",
-                              kTitulo, IconoMensaje::Aviso);
-    return FinEjecucion::InstruccionIncompleta;
-}
-
-FinEjecucion TSimuladorVelmo::HastaBreakpointDeCorrida() {
-    TMemoriaVLM& memoria = *frameMemoria_;
-    if (!memoria.prHayBreakpoints()) {
-        anfitrion_.MuestraMensaje(
-            "No hay breakpoints definidos. Haga clic en la instruccion en la que quiere parar", kTitulo,
-            IconoMensaje::Informacion);
-        return FinEjecucion::SinBreakpoints;
-    }
-    for (int ejecutadas = 1; ejecutadas <= kMaxInstruccionesBreakpoint; ++ejecutadas) {
-        const FinEjecucion fin = InstruccionDeCorrida();
-        if (fin != FinEjecucion::Completada) {
-            return fin;
-        }
-        if (memoria.Haybreakpointbyindex(memoria.prFilaActual())) {
-            return FinEjecucion::Breakpoint;
-        }
-        if (ejecutadas % kPreguntaCada == 0 && !anfitrion_.PreguntaSiNo(kPreguntaSeguir, kTitulo)) {
-            return FinEjecucion::DetenidaPorUsuario;
-        }
-    }
-    return FinEjecucion::Completada;
-}
-
 bool TSimuladorVelmo::EjecutaInstruccion() {
-    return InstruccionDeCorrida() == FinEjecucion::Completada;
+    return EjecucionPorTramos::SinVigilancia(*this, TipoEjecucion::Instrucciones, 1).Avanza()->fin ==
+           FinEjecucion::Completada;
 }
 
 void TSimuladorVelmo::EjecutaHastaBreakpoint() {
-    HastaBreakpointDeCorrida();
-}
-
-template <class F>
-ResultadoEjecucion TSimuladorVelmo::Corre(const OpcionesEjecucion& opciones, bool limiteTrasCiclo, F&& f) {
-    corrida_ = Corrida{&opciones, {}, limiteTrasCiclo};
-    detener_ = false;
-    try {
-        corrida_.resultado.fin = f();
-    } catch (const std::exception& e) {
-        corrida_.resultado.fin = FinEjecucion::Error;
-        corrida_.resultado.error = e.what();
-    } catch (...) {
-        corrida_.resultado.fin = FinEjecucion::Error;
-        corrida_.resultado.error = "Excepción";
-    }
-    ResultadoEjecucion r = std::move(corrida_.resultado);
-    corrida_ = Corrida{};
-    return r;
+    EjecucionPorTramos::SinVigilancia(*this, TipoEjecucion::HastaBreakpoint, 0).Avanza();
 }
 
 ResultadoEjecucion TSimuladorVelmo::EjecutaCiclos(std::int64_t n, const OpcionesEjecucion& opciones) {
-    return Corre(opciones, false, [&] {
-        for (std::int64_t i = 0; i < n; ++i) {
-            if (i == opciones.maxCiclos) {
-                return FinEjecucion::LimiteCiclos;
-            }
-            const FinEjecucion fin = CicloDeCorrida();
-            if (fin != FinEjecucion::Completada && i + 1 < n) {
-                return fin;
-            }
-        }
-        return FinEjecucion::Completada;
-    });
+    return *EjecucionPorTramos(*this, TipoEjecucion::Ciclos, n, opciones).Avanza();
 }
 
 ResultadoEjecucion TSimuladorVelmo::EjecutaInstrucciones(std::int64_t n, const OpcionesEjecucion& opciones) {
-    return Corre(opciones, true, [&] {
-        if (opciones.maxCiclos == 0) {
-            return FinEjecucion::LimiteCiclos;
-        }
-        for (std::int64_t hechas = 0; hechas < n;) {
-            const FinEjecucion fin = InstruccionDeCorrida();
-            if (fin != FinEjecucion::Completada) {
-                return fin;
-            }
-            ++hechas;
-            if (hechas % kPreguntaCada == 0 && hechas < n &&
-                !anfitrion_.PreguntaSiNo(kPreguntaSeguir, kTitulo)) {
-                return FinEjecucion::DetenidaPorUsuario;
-            }
-        }
-        return FinEjecucion::Completada;
-    });
+    return *EjecucionPorTramos(*this, TipoEjecucion::Instrucciones, n, opciones).Avanza();
 }
 
 ResultadoEjecucion TSimuladorVelmo::EjecutaHastaBreakpoint(const OpcionesEjecucion& opciones) {
-    return Corre(opciones, true, [&] {
-        if (opciones.maxCiclos == 0) {
-            return FinEjecucion::LimiteCiclos;
-        }
-        return HastaBreakpointDeCorrida();
-    });
+    return *EjecucionPorTramos(*this, TipoEjecucion::HastaBreakpoint, 0, opciones).Avanza();
 }
 
 TSimuladorVelmo::Instantanea TSimuladorVelmo::TomaInstantanea() const {

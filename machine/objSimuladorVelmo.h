@@ -2,6 +2,7 @@
 // The Velmo simulation: builds the datapath and its control unit, wires them by signal index and runs
 // them one clock cycle, one instruction or up to a breakpoint at a time.
 
+#include "EjecucionPorTramos.h"
 #include "ObjAlu.h"
 #include "ObjIncrementador.h"
 #include "ObjMemoria.h"
@@ -99,17 +100,7 @@ public:
     const TUnidadControl& UnidadControl() const { return *uc_; }
 
 private:
-    // The run under way: its bounds and what it has done so far.
-    struct Corrida {
-        const OpcionesEjecucion* opciones = nullptr;
-        ResultadoEjecucion resultado;
-        bool limiteTrasCiclo = false;
-    };
-    template <class F>
-    ResultadoEjecucion Corre(const OpcionesEjecucion& opciones, bool limiteTrasCiclo, F&& f);
-    FinEjecucion CicloDeCorrida();
-    FinEjecucion InstruccionDeCorrida();
-    FinEjecucion HastaBreakpointDeCorrida();
+    friend class EjecucionPorTramos; // the runs drive the cycles and read the instruction end
 
     void Arranca();
     void CreaElemOrg();
@@ -135,7 +126,6 @@ private:
     TIncrementador* incrementador_ = nullptr;
     std::array<TRegistro*, 5> registros_{};
     std::function<void()> observadorCiclo_;
-    Corrida corrida_;
     std::atomic<bool> detener_ = false;
 
     // Names resolved once: the table entry of each register and of each control-unit port (-1: not shown).

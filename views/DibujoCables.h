@@ -3,6 +3,7 @@
 // datapath, where a probe's lead and label box go and in which base the user wants it. The values and
 // active flags live in the machine's window state; this is what only the window needs.
 
+#include "DibujoDatos.h"
 #include "TiposMaquina.h"
 
 #include <QFont>
@@ -28,13 +29,10 @@ struct TRegCable {
     TFormato Formato = Tbin;
 };
 
-inline constexpr int kNumCablesOrg = 23;
-inline constexpr int kNumCablesControl = 5;
-
-/// The 23 datapath signals in map order, probes off and in binary.
+/// The 23 datapath signals in map order (DatosCablesOrg), probes off and in binary.
 std::array<TRegCable, kNumCablesOrg> CreaDibujoCablesOrg();
 
-/// The five signals of the control-unit picture of `tipo` (the optimized unit has one flip-flop less).
+/// The five signals of the control-unit picture of `tipo` (DatosCablesControl).
 std::array<TRegCable, kNumCablesControl> CreaDibujoCablesControl(TTipoControl tipo);
 
 /// A probe's label: box, text and where the text starts, for a signal of `bits` bits holding `valor`.
@@ -48,12 +46,5 @@ CajaProbe CalculaProbe(TFormato formato, QPoint ptoProbe, int bits, std::int16_t
 /// The classic 8-point sans of the diagrams and their dialogs, with its metric-compatible stand-ins first:
 /// probe digits and list cells are sized for it.
 QFont FuenteSans8();
-
-/// Signal colours of the diagrams.
-inline constexpr unsigned kRojoCable = 0xFF3300;     // active signal
-inline constexpr unsigned kAmarilloReloj = 0xFFFF00; // clock flash
-inline constexpr unsigned kAmarilloProbe = 0xFFFFE1; // probe box
-inline constexpr unsigned kAzulCable = 0x0066CC;     // idle wires of the overlays
-inline constexpr unsigned kAzulCielo = 0xA6CAF0;     // picture ground
 
 } // namespace velmo

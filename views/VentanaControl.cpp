@@ -15,17 +15,7 @@ namespace velmo {
 namespace {
 
 QString Recurso(TTipoControl tipo) {
-    switch (tipo) {
-    case tnormal:
-    case TVL1Modif:
-        return QStringLiteral(":/velmo/UCCABLEV1.svg");
-    case toptimizado:
-        return QStringLiteral(":/velmo/UCCABLEOPT.svg");
-    case tMicroprogramado:
-    case TMicroprogramable:
-        return QStringLiteral(":/velmo/UCMICRO.svg");
-    }
-    return {};
+    return QStringLiteral(":/velmo/") + QString::fromUtf8(ImagenUnidadControl(tipo));
 }
 
 void Polilinea(QPainter& pintor, const std::vector<QPoint>& puntos) {
@@ -85,10 +75,7 @@ TVentanaControl::TVentanaControl(TFrameControl& uc, QWidget* padre)
 }
 
 QString TVentanaControl::TextoAyuda() const {
-    return QStringLiteral(
-        "Esta ventana nos muestra la unidad de control de la Velmo. Para ver el diagrama de "
-        "estados o el microprograma, dependiendo del tipo de unidad de control, haga clic "
-        "sobre la memoria ROM. ");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::UnidadControl));
 }
 
 void TVentanaControl::AlAviso(Aviso aviso) {

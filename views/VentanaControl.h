@@ -19,8 +19,8 @@ ClicControl RegionClicControl(int x, int y, TTipoControl tipo);
 class TVentanaControl : public TVentanaDiagrama {
     Q_OBJECT
 public:
-    static constexpr int kAncho = 325;
-    static constexpr int kAlto = 228;
+    static constexpr int kAncho = kAnchoUnidadControl;
+    static constexpr int kAlto = kAltoUnidadControl;
 
     explicit TVentanaControl(TFrameControl& uc, QWidget* padre = nullptr);
 

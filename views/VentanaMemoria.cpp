@@ -224,13 +224,7 @@ bool VentanaMemoria::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 QString VentanaMemoria::TextoAyuda() const {
-    return QStringLiteral(
-        "Esta ventana nos muestra la memoria de la Velmo. Se pueden poner puntos de ruptura (breakpoints) "
-        "pinchando con el ratón sobre el número de la posición de memoria correspondiente. Para quitar un "
-        "punto "
-        "de ruptura basta con repetir la operación anterior. La instrucción que se está ejecutando está "
-        "marcada "
-        "en amarillo.");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::Memoria));
 }
 
 } // namespace velmo

@@ -4,6 +4,7 @@
 // breakpoints in red. A mouse press on a row, or Space or Enter on the current row, toggles that row's
 // breakpoint in the memory state; the window only paints and passes the row on.
 
+#include "DibujoDatos.h"
 #include "VentanaSimulacion.h"
 
 #include <QColor>
@@ -53,8 +54,8 @@ public:
 
     static constexpr std::array<int, 5> kAnchos{15, 40, 90, 115, 90};
     static constexpr int kAltoFila = 17;
-    static inline const QColor kAmarillo{255, 255, 0};
-    static inline const QColor kRojo{255, 0, 0};
+    static inline const QColor kAmarillo{QColor::fromRgb(kAmarilloFilaActual)};
+    static inline const QColor kRojo{QColor::fromRgb(kRojoBreakpoint)};
 
     /// The colours, text and gutter picture of one cell, as it is drawn now.
     EstiloCeldaMemoria EstiloCelda(int columna, int fila) const;

@@ -97,11 +97,7 @@ TVentanaOrganizacion::TVentanaOrganizacion(TOrganizacion& up, QWidget* padre)
 TVentanaOrganizacion::~TVentanaOrganizacion() = default;
 
 QString TVentanaOrganizacion::TextoAyuda() const {
-    return QStringLiteral(
-        "Esta ventana nos muestra la organización de la Velmo. Presionando sobre cada elemento de la "
-        "organización, aparece una ventana que nos muestra información sobre el mismo. Al simular, los "
-        "cables activos en el ciclo actual de simulación, aparecen de color rojo. Para ver el contenido de "
-        "los mismos, ejecute Ejecución | Monitorizar.");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::UnidadProceso));
 }
 
 void TVentanaOrganizacion::AlAviso(Aviso) {

@@ -25,8 +25,8 @@ std::vector<MapaOrganizacion> RegionesClic(int x, int y, TTipoControl tipo);
 class TVentanaOrganizacion : public TVentanaDiagrama {
     Q_OBJECT
 public:
-    static constexpr int kAncho = 580;
-    static constexpr int kAlto = 610;
+    static constexpr int kAncho = kAnchoUnidadProceso;
+    static constexpr int kAlto = kAltoUnidadProceso;
 
     explicit TVentanaOrganizacion(TOrganizacion& up, QWidget* padre = nullptr);
     ~TVentanaOrganizacion() override;

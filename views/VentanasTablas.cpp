@@ -83,14 +83,13 @@ CeldaTabla VentanaNombreValor::Celda(int columna, int fila) const {
 VentanaRegRdD::VentanaRegRdD(TRegRdD& registros) : VentanaNombreValor(registros, 16, {55, 132}) {}
 
 QString VentanaRegRdD::TextoAyuda() const {
-    return QStringLiteral("Esta ventana nos muestra el contenido de los registros de la Velmo.");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::Registros));
 }
 
 VentanaCablesMem::VentanaCablesMem(TCablesMem& cables) : VentanaNombreValor(cables, 16, {55, 130}) {}
 
 QString VentanaCablesMem::TextoAyuda() const {
-    return QStringLiteral("Esta ventana nos muestra el valor de las señales que entran y salen de la memoria "
-                          "principal de la Velmo. ");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::CablesMemoria));
 }
 
 // ---------------------------------------------------------------- control signals
@@ -103,9 +102,7 @@ CeldaTabla VentanaCablesCtrl::Celda(int columna, int fila) const {
 }
 
 QString VentanaCablesCtrl::TextoAyuda() const {
-    return QStringLiteral(
-        "Esta ventana nos el valor de las señales que la unidad de control envía a la unidad "
-        "de proceso de la Velmo.");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::CablesControl));
 }
 
 // ---------------------------------------------------------------- counters
@@ -123,8 +120,7 @@ CeldaTabla VentanaEstadoDeEjecucion::Celda(int columna, int fila) const {
 }
 
 QString VentanaEstadoDeEjecucion::TextoAyuda() const {
-    return QStringLiteral("Esta ventana nos muestra el número de ciclos y de instrucciones que se han "
-                          "ejecutado hasta ahora.");
+    return QString::fromUtf8(velmo::TextoAyuda(VentanaAyuda::Estado));
 }
 
 } // namespace velmo

@@ -3,6 +3,7 @@
 // and "EstadoDeEjecucion". Each is a fixed grid the window paints itself from its state's cell texts;
 // names in blue, values in black.
 
+#include "DibujoDatos.h"
 #include "VentanaSimulacion.h"
 
 #include <QColor>
@@ -24,8 +25,8 @@ struct CeldaTabla {
 };
 
 /// Colours shared by the simulator's grids.
-inline const QColor kAzulNombre{0, 102, 204};
-inline const QColor kNegroValor{0, 0, 0};
+inline const QColor kAzulNombre{QColor::fromRgb(kAzulNombreTabla)};
+inline const QColor kNegroValor{QColor::fromRgb(kNegroValorTabla)};
 
 /// A draw grid without fixed rows or columns that fills its window: one-pixel lines between cells, every
 /// text clipped to its cell from the cell's top-left corner on the grid's background.
