@@ -48,7 +48,7 @@ export class DiagramaRutaDatos {
 
   constructor(private readonly dibujo: Dibujo) {
     this.colores = colores(dibujo);
-    this.svg = nodo('svg', { viewBox: '0 0 580 610', class: 'ruta-datos', role: 'img' });
+    this.svg = nodo('svg', { class: 'ruta-datos', role: 'img', preserveAspectRatio: 'xMidYMin meet' });
     this.svg.setAttribute('aria-label', 'Unidad de proceso');
     this.svg.setAttribute('viewBox', `0 0 ${dibujo.anchoUP} ${dibujo.altoUP}`);
     this.svg.append(nodo('image', { href: `imagenes/${dibujo.imagenUP}`, width: dibujo.anchoUP, height: dibujo.altoUP }));
