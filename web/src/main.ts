@@ -103,6 +103,7 @@ async function inicia() {
 
   muestraPestana('montador');
   document.body.dataset.listo = 'modulo';
+  performance.mark('velmo-usable');
 
   const enlace = leeEnlace(location.search);
   try {
