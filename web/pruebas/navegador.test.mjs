@@ -108,7 +108,7 @@ describe('simulador', () => {
     await p.context().close();
   });
 
-  test('el editor de microprograma cambia una microinstrucción de la simulación en curso', async () => {
+  test('el editor de microprograma cambia una microinstrucción y la vista del microprograma la muestra', async () => {
     const p = await pagina(entorno.navegador);
     await espera(p, `${entorno.url}?ejemplo=multiplicacion_v3`);
     assert.ok(await p.isVisible('.registros tr:has-text("RegAux")'), 'RegAux se ve en la máquina de la versión 3');
@@ -122,6 +122,8 @@ describe('simulador', () => {
       ([t]) => document.querySelectorAll('.editor-microprograma tbody tr')[15]?.querySelector('td[data-campo=pAux]')?.textContent === t,
       [antes === '1' ? '0' : '1'],
     );
+    await p.click('.editor-microprograma button:has-text("Cerrar")');
+    assert.equal(await p.textContent('.vista-microprograma tbody tr:nth-child(16) td:last-child'), antes === '1' ? '0' : '1');
     guardaCaptura('microprograma-escritorio.png', await p.screenshot());
     assert.deepEqual(p.errores, []);
     await p.context().close();

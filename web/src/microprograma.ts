@@ -28,9 +28,12 @@ function filaConfigurable(m: Microinstruccion): string[] {
 }
 
 /** The "Microprograma" view: the fixed microprogram, or the user's for the configurable machine. */
-export function tablaMicroprograma(dibujo: Dibujo, configurable: Microinstruccion[] | null, filaActual: number): HTMLTableElement {
-  const fijo = (dibujo as Dibujo & { microprogramaFijo?: string[][] }).microprogramaFijo ?? [];
-  const filas = configurable ? configurable.map(filaConfigurable) : fijo;
+export function tablaMicroprograma(dibujo: Dibujo, configurable: Microinstruccion[] | null, filaActual: number): HTMLElement {
+  // The fixed microprogram's display table is not among the module's drawing data yet: without it, the view
+  // shows the microinstruction in progress only.
+  const fijo = (dibujo as Dibujo & { microprogramaFijo?: string[][] }).microprogramaFijo;
+  if (!configurable && !fijo) return elemento('p', {}, `Microinstrucción en curso: ${filaActual}`);
+  const filas = configurable ? configurable.map(filaConfigurable) : fijo!;
   const cabecera = configurable ? [...cabeceraVista, 'pAux'] : cabeceraVista;
   return elemento(
     'table',
