@@ -1,7 +1,7 @@
 // Modal windows of the page: message boxes, yes/no questions and small forms, on the <dialog> element.
 import type { Caja } from './modulo';
 
-const iconos: Record<Caja['icono'], string> = { error: '⛔', aviso: '⚠️', informacion: 'ℹ️', pregunta: '❓' };
+const iconos: Record<Caja['icono'], string> = { error: '×', aviso: '!', informacion: 'i', pregunta: '?' };
 
 function creaDialogo(titulo: string, clase = ''): { dialogo: HTMLDialogElement; cuerpo: HTMLElement; botones: HTMLElement } {
   const dialogo = document.createElement('dialog');
@@ -31,7 +31,7 @@ export function muestraCaja(caja: Caja): Promise<void> {
     const { dialogo, cuerpo, botones } = creaDialogo(caja.titulo, 'caja');
     dialogo.dataset.icono = caja.icono;
     const icono = document.createElement('span');
-    icono.className = 'icono';
+    icono.className = `icono ${caja.icono}`;
     icono.textContent = iconos[caja.icono];
     const texto = document.createElement('p');
     texto.textContent = caja.texto.replace(/\r\n/g, '\n');

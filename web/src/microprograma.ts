@@ -220,7 +220,7 @@ function preguntaSiNoCancelar(texto: string): Promise<'si' | 'no' | 'cancelar'> 
     };
     dialogo.append(
       elemento('h2', {}, 'Velmo'),
-      elemento('div', { class: 'cuerpo' }, elemento('span', { class: 'icono' }, '❓'), elemento('p', {}, texto)),
+      elemento('div', { class: 'cuerpo' }, elemento('span', { class: 'icono pregunta' }, '?'), elemento('p', {}, texto)),
       elemento('div', { class: 'botones' }, boton('Sí', 'si'), boton('No', 'no'), boton('Cancelar', 'cancelar')),
     );
     dialogo.addEventListener('close', () => {
