@@ -85,7 +85,8 @@ async function inicia() {
       document.body.classList.remove('modo-ayuda');
       const ventana = (e.target as HTMLElement).closest<HTMLElement>('[data-ayuda]');
       const texto = ventana && dibujo.ayudas[ventana.dataset.ayuda!];
-      if (texto) ventanaInformativa(ventana.dataset.ayuda!, elemento('p', { class: 'ayuda-contextual' }, texto), 'Aceptar');
+      const titulo = ventana?.querySelector('h3')?.textContent ?? 'Velmo';
+      if (texto) ventanaInformativa(titulo, elemento('p', { class: 'ayuda-contextual' }, texto), 'Aceptar');
     },
     true,
   );

@@ -360,7 +360,9 @@ export class Simulador {
   }
 
   private informa(r: ResultadoEjecucion, atras: 'ciclo' | 'instruccion' | null = null) {
-    const cuenta = `Ciclos: ${r.ciclos}, instrucciones: ${Math.max(0, r.instrucciones)}.`;
+    const cuenta = atras
+      ? `Ciclos deshechos: ${r.ciclos}; instrucciones deshechas: ${r.instrucciones}.`
+      : `Ciclos ejecutados: ${r.ciclos}; instrucciones completadas: ${r.instrucciones}.`;
     const motivo: Record<string, string> = {
       breakpoint: `Punto de ruptura alcanzado en la dirección ${this.foto?.filaActual ?? ''}.`,
       detenidaPorUsuario: 'Ejecución detenida.',
