@@ -27,6 +27,8 @@ mkdirSync(join(sitio, 'imagenes'), { recursive: true });
 for (const f of readdirSync(recursos).filter((f) => f.endsWith('.svg'))) cpSync(join(recursos, f), join(sitio, 'imagenes', f));
 cpSync(join(recursos, 'icons'), join(sitio, 'imagenes', 'iconos'), { recursive: true });
 cpSync(join(recursos, 'gutter'), join(sitio, 'imagenes', 'gutter'), { recursive: true });
+// The program's icon as PNG too, which installing the site needs: made once from icons/velmo.svg.
+cpSync(join(raiz, 'web', 'iconos'), join(sitio, 'imagenes', 'iconos'), { recursive: true });
 cpSync(join(recursos, 'ayuda'), join(sitio, 'ayuda'), { recursive: true });
 
 const ejemplos = join(raiz, 'examples');
@@ -52,7 +54,11 @@ writeFileSync(
       display: 'standalone',
       background_color: '#ece9d8',
       theme_color: '#003366',
-      icons: [{ src: 'imagenes/iconos/velmo.svg', sizes: 'any', type: 'image/svg+xml', purpose: 'any' }],
+      icons: [
+        { src: 'imagenes/iconos/velmo.svg', sizes: 'any', type: 'image/svg+xml' },
+        { src: 'imagenes/iconos/velmo-192.png', sizes: '192x192', type: 'image/png' },
+        { src: 'imagenes/iconos/velmo-512.png', sizes: '512x512', type: 'image/png' },
+      ],
     },
     null,
     2,
