@@ -110,3 +110,8 @@ export function elemento<K extends keyof HTMLElementTagNameMap>(
   e.append(...hijos);
   return e;
 }
+
+/** Opens one of the manuals of the site ('simulador.html', 'montador.html') beside the page. */
+export function abreAyuda(pagina: string) {
+  window.open(new URL(`ayuda/${pagina}`, document.baseURI).href, '_blank', 'noopener');
+}

@@ -3,7 +3,7 @@ import { cargaModulo } from './modulo';
 import { BancoMontador } from './banco';
 import { Simulador } from './simulador';
 import { leeEnlace } from './enlaces';
-import { elemento, muestraCaja, ventanaInformativa } from './dialogos';
+import { abreAyuda, elemento, muestraCaja, ventanaInformativa } from './dialogos';
 
 function muestraPestana(cual: 'montador' | 'simulador') {
   for (const nombre of ['montador', 'simulador']) {
@@ -13,9 +13,6 @@ function muestraPestana(cual: 'montador' | 'simulador') {
   document.body.dataset.pestana = cual;
 }
 
-function abreAyuda(pagina: string) {
-  window.open(new URL(`ayuda/${pagina}`, document.baseURI).href, '_blank', 'noopener');
-}
 
 async function leeBytes(url: string): Promise<Uint8Array> {
   const respuesta = await fetch(url);

@@ -6,7 +6,7 @@ import type {
 import { DiagramaRutaDatos, DiagramaUnidadControl, type Formato } from './diagramas';
 import { VistaMemoria } from './memoria';
 import { EditorMicroprograma, tablaMicroprograma } from './microprograma';
-import { cajasPendientes, elemento, encolaCaja, formulario, radio, ventanaInformativa } from './dialogos';
+import { abreAyuda, cajasPendientes, elemento, encolaCaja, formulario, radio, ventanaInformativa } from './dialogos';
 import { abreArchivo, descarga } from './archivos';
 
 export type Velocidad = 'animada' | 'rapida';
@@ -138,6 +138,7 @@ export class Simulador {
     this.barra.append(elemento('label', { class: 'velocidad' }, 'Velocidad ', this.selectorVelocidad));
 
     this.ruta.svg.addEventListener('click', (e) => this.pulsaRutaDatos(e));
+    this.ruta.svg.addEventListener('contextmenu', (e) => this.menuRutaDatos(e));
     this.uc.svg.addEventListener('click', (e) => this.pulsaUnidadControl(e));
     this.panelMicro = panel('Microprograma', 'microprograma', this.vistaMicro);
     this.escena = elemento(
@@ -486,6 +487,31 @@ export class Simulador {
     if (!zona) return;
     const imagen = zona.imagen === 'MAPAALU' && v3 ? 'MAPAALUCONFIG' : zona.imagen;
     ventanaInformativa(zona.titulo, elemento('img', { src: `imagenes/${imagen}.svg`, alt: zona.titulo, class: 'mapa' }));
+  }
+
+  /** The datapath's pop-up menu: the simulator's manual and the monitor dialog. */
+  private menuRutaDatos(e: MouseEvent) {
+    e.preventDefault();
+    const menu = elemento('div', { class: 'desplegable menu-contextual', role: 'menu' });
+    const opcion = (texto: string, f: () => void) => {
+      const b = elemento('button', { role: 'menuitem' }, texto);
+      b.addEventListener('click', () => {
+        menu.remove();
+        f();
+      });
+      menu.append(b);
+    };
+    opcion('Ayuda...', () => abreAyuda('simulador.html'));
+    opcion('Monitorizar...', () => void this.monitoriza());
+    menu.style.left = `${Math.min(e.clientX, innerWidth - 230)}px`;
+    menu.style.top = `${e.clientY}px`;
+    document.body.append(menu);
+    (menu.firstElementChild as HTMLElement).focus();
+    const cierra = (ev: Event) => {
+      if (!menu.contains(ev.target as Node)) menu.remove();
+    };
+    setTimeout(() => document.addEventListener('pointerdown', cierra, { once: true }));
+    menu.addEventListener('keydown', (ev) => ev.key === 'Escape' && menu.remove());
   }
 
   private pulsaUnidadControl(e: MouseEvent) {
