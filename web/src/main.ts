@@ -96,7 +96,7 @@ async function inicia() {
       return;
     }
     if (document.querySelector('dialog[open]')) return;
-    if (document.body.dataset.pestana === 'simulador' || (e.key.startsWith('F') && e.key.length > 1)) simulador.tecla(e);
+    if (document.body.dataset.pestana === 'simulador') simulador.tecla(e);
   });
 
   muestraPestana('montador');

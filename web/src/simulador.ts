@@ -288,6 +288,7 @@ export class Simulador {
   }
 
   cierra() {
+    // A run in progress stops looking at this simulation before it is freed (see corre).
     this.ejecucion?.detener();
     this.ejecucion = null;
     this.sim?.libera();
@@ -400,12 +401,15 @@ export class Simulador {
     this.actualizaOrdenes();
     let r: ResultadoEjecucion | null = null;
     try {
+      // After every wait the run may have been replaced: the simulation closed, reset or opened anew.
+      const sigue = () => this.ejecucion === tramo;
       if (velocidad === 'animada') {
         while (!(r = tramo.avanza(1))) {
           this.actualiza();
           await this.uc.destello(PAUSA_CICLO_MS);
           if (!this.foto?.control.startsWith('micro')) await siguienteCuadro();
           else await esperaMs(PAUSA_CICLO_MS);
+          if (!sigue()) return null;
         }
       } else {
         let lote = 256;
@@ -418,10 +422,11 @@ export class Simulador {
           if (r) break;
           this.actualiza();
           await siguienteCuadro();
+          if (!sigue()) return null;
         }
       }
     } finally {
-      this.ejecucion = null;
+      if (this.ejecucion === tramo) this.ejecucion = null;
     }
     this.actualiza();
     this.actualizaOrdenes();
