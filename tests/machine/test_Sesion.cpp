@@ -129,6 +129,55 @@ TEST(Sesion, RunsEndAsAskedAndSayWhy) {
     EXPECT_EQ(s.CicloAnterior().fin, FinEjecucion::NadaQueDeshacer);
 }
 
+// A run advanced a slice at a time ends exactly as the same run in one call: result, questions, picture.
+TEST(Sesion, RunsInSlicesEndAsTheWholeRuns) {
+    const ProgramaPrueba p = Bucle();
+    AnfitrionMaquinaGrabador hostEntera, hostTramos;
+    SesionSimulacion entera(hostEntera, {"bucle.vlx", p.Bytes(), std::nullopt});
+    SesionSimulacion tramos(hostTramos, {"bucle.vlx", p.Bytes(), std::nullopt});
+    struct Orden {
+        TipoEjecucion tipo;
+        std::int64_t n;
+        std::int64_t maxCiclos;
+    };
+    const Orden ordenes[] = {
+        {TipoEjecucion::Instrucciones, 120, -1},  {TipoEjecucion::Ciclos, 23, -1},
+        {TipoEjecucion::Instrucciones, 1000, 37}, {TipoEjecucion::HastaBreakpoint, 0, -1},
+        {TipoEjecucion::HastaBreakpoint, 0, -1},  {TipoEjecucion::Ciclos, 9, 4}};
+    std::int64_t tramo = 1;
+    for (const Orden& o : ordenes) {
+        if (o.tipo == TipoEjecucion::HastaBreakpoint) {
+            entera.Motor().FrameMemoria().TablaMemoriaSelectCell(1, 2);
+            tramos.Motor().FrameMemoria().TablaMemoriaSelectCell(1, 2);
+        }
+        hostEntera.respuestas = hostTramos.respuestas = {Respuesta::Si, Respuesta::No};
+        const ResultadoEjecucion r = entera.PorTramos(o.tipo, o.n, {o.maxCiclos, {}}).Avanza().value();
+        EjecucionPorTramos e = tramos.PorTramos(o.tipo, o.n, {o.maxCiclos, {}});
+        std::optional<ResultadoEjecucion> t;
+        int llamadas = 0;
+        while (!(t = e.Avanza(tramo))) {
+            ++llamadas;
+        }
+        EXPECT_EQ(*t, r);
+        EXPECT_EQ(e.Avanza(tramo), r); // an ended run keeps its result and runs nothing more
+        EXPECT_GE(llamadas, (r.ciclos - 1) / tramo);
+        EXPECT_EQ(tramos.Foto(), entera.Foto());
+        EXPECT_EQ(hostTramos.preguntas, hostEntera.preguntas);
+        tramo = tramo % 7 + 2;
+    }
+    EXPECT_EQ(tramos.CicloAnterior(), entera.CicloAnterior());
+
+    // A stop between two slices ends the run without another cycle; one before any, with none at all.
+    EjecucionPorTramos e = tramos.PorTramos(TipoEjecucion::Ciclos, 100);
+    EXPECT_FALSE(e.Avanza(3));
+    e.Detener();
+    EXPECT_EQ(e.Avanza(3).value().fin, FinEjecucion::DetenidaPorUsuario);
+    EXPECT_EQ(e.Avanza(3).value().ciclos, 3);
+    EjecucionPorTramos nada = tramos.PorTramos(TipoEjecucion::Instrucciones, 5);
+    nada.Detener();
+    EXPECT_EQ(nada.Avanza(3).value(), (ResultadoEjecucion{FinEjecucion::DetenidaPorUsuario, 0, 0, ""}));
+}
+
 TEST(Sesion, OpeningReportsAWrongOrCorruptFileAsAStatus) {
     AnfitrionMaquinaGrabador host;
     const std::string completo = Bucle().Bytes();
