@@ -112,7 +112,8 @@ async function inicia() {
       const resultado = banco.montar();
       if (resultado.correcto) {
         // A version-3 exercise brings its microprogram beside the source, with the same name.
-        const mpr = /\.(asm|s)$/i.test(url) ? await leeBytes(url.replace(/\.(asm|s)$/i, '.mpr')).catch(() => null) : null;
+        const mpr = async () =>
+          /\.(asm|s)$/i.test(url) ? leeBytes(url.replace(/\.(asm|s)$/i, '.mpr')).catch(() => null) : null;
         const nombreVlx = nombre.replace(/\.(asm|s)$/i, '') + '.vlx';
         const abierta = await simula(nombreVlx, resultado.ejecutable, { interactiva: false, control: enlace.control, microprograma: mpr });
         if (abierta && enlace.ejecucion) await simulador.corre(enlace.ejecucion.tipo, enlace.ejecucion.n, 'rapida');

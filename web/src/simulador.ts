@@ -16,7 +16,8 @@ const PAUSA_CICLO_MS = 30;
 
 export interface OpcionesSimulacion {
   control?: ControlV1;
-  microprograma?: Uint8Array | null;
+  /** Where a version-3 program's microprogram comes from, asked only for such a program (null: none). */
+  microprograma?: () => Promise<Uint8Array | null>;
   interactiva: boolean; // asks for the control unit / shows the microprogram editor as the desktop does
 }
 
@@ -270,7 +271,8 @@ export class Simulador {
     let control: ControlV1 | undefined;
     if (version === 1) control = opciones.control ?? (opciones.interactiva ? await this.eligeControl() : 'normal');
     if (version === 3) {
-      if (opciones.microprograma) await this.editor.carga(`${nombre.replace(/\.vlx$/i, '')}.mpr`, opciones.microprograma);
+      const mpr = opciones.microprograma ? await opciones.microprograma() : null;
+      if (mpr) await this.editor.carga(`${nombre.replace(/\.vlx$/i, '')}.mpr`, mpr);
       else if (opciones.interactiva) await this.editor.muestra(true);
     }
     this.sim = this.modulo.abrir(
