@@ -169,6 +169,11 @@ describe('montador', () => {
       await p.reload();
       await p.waitForSelector('body[data-listo="si"]');
       assert.match(await p.textContent('.cm-content'), /add nada, var1/, 'el texto sigue tras cerrar la pestaña');
+      // A link replaces the text without asking; the modified text it replaced can be taken back.
+      await espera(p, `${entorno.url}?ejemplo=bucle_v1`);
+      await p.click('#pestana-montador');
+      await p.click('button:has-text("Recuperar anterior")');
+      assert.match(await p.textContent('.cm-content'), /add nada, var1/);
       await p.context().close();
     });
   }

@@ -9,6 +9,8 @@ import { elemento, formulario, muestraCaja, radio, ventanaInformativa } from './
 
 const tiposFuente: TipoArchivo[] = [{ descripcion: 'Fuentes Velmo (*.asm, *.s)', extensiones: ['.asm', '.s'] }];
 const CLAVE_GUARDADO = 'velmo.montador';
+/** A modified text that a link or an example replaced without asking, kept until the user takes it back. */
+const CLAVE_ANTERIOR = 'velmo.montador.anterior';
 
 interface Guardado {
   nombre: string;
@@ -32,6 +34,7 @@ export class BancoMontador {
   private titulo: HTMLElement;
   private posicion: HTMLElement;
   private botonesResultado: HTMLButtonElement[] = [];
+  private botonRecuperar: HTMLButtonElement;
 
   constructor(
     raiz: HTMLElement,
@@ -53,6 +56,7 @@ export class BancoMontador {
     accion('Guardar', 'montador_guardar', 'Guarda el fuente actual', () => void this.guardar(false));
     accion('Guardar Como...', 'montador_guardar', 'Guarda el fuente actual con otro nombre', () => void this.guardar(true));
     accion('Montar', 'montador_montar', 'Compila el fuente actual', () => this.montar(), 'Ctrl+M');
+    this.botonRecuperar = accion('Recuperar anterior', 'montador_abrir', 'Vuelve al fuente sin guardar que sustituyó un enlace o un ejemplo', () => this.recuperaAnterior());
     this.botonesResultado = [
       accion('Listado', 'microprograma', 'Muestra el listado del último montaje', () => this.muestraListado()),
       accion('Ejecutable', 'guardar_traza', 'Descarga el ejecutable del último montaje', () => this.descargaEjecutable()),
@@ -101,8 +105,19 @@ export class BancoMontador {
     return this.editor.state.doc.toString();
   }
 
-  /** Replaces the text (a bundled example or a linked source), as opening a file does. */
-  ponTexto(nombre: string, texto: string) {
+  /**
+   * Replaces the text, as opening a file does. A link or an example (`sinPreguntar`) asks nothing, so a
+   * modified text it replaces is kept aside for "Recuperar anterior".
+   */
+  ponTexto(nombre: string, texto: string, sinPreguntar = false) {
+    if (sinPreguntar && this.modificado && this.texto !== texto) {
+      const anterior: Guardado = { nombre: this.nombre, texto: this.texto, modificado: true };
+      try {
+        localStorage.setItem(CLAVE_ANTERIOR, JSON.stringify(anterior));
+      } catch {
+        // Without storage the text cannot be kept aside; the page goes on as the link asks.
+      }
+    }
     this.editor.dispatch({ changes: { from: 0, to: this.editor.state.doc.length, insert: texto } });
     this.nombre = nombre;
     this.asa = null;
@@ -113,9 +128,19 @@ export class BancoMontador {
     this.actualizaEstado();
   }
 
-  private leeGuardado(): Guardado | null {
+  private recuperaAnterior() {
+    const anterior = this.leeGuardado(CLAVE_ANTERIOR);
+    localStorage.removeItem(CLAVE_ANTERIOR);
+    if (!anterior) return this.actualizaEstado();
+    this.ponTexto(anterior.nombre, anterior.texto, true);
+    this.modificado = true;
+    this.guardaLocal();
+    this.actualizaEstado();
+  }
+
+  private leeGuardado(clave = CLAVE_GUARDADO): Guardado | null {
     try {
-      const g = JSON.parse(localStorage.getItem(CLAVE_GUARDADO) ?? 'null');
+      const g = JSON.parse(localStorage.getItem(clave) ?? 'null');
       return g && typeof g.texto === 'string' && typeof g.nombre === 'string' ? g : null;
     } catch {
       return null;
@@ -138,6 +163,7 @@ export class BancoMontador {
     this.posicion.textContent =
       `Línea ${String(linea.number).padStart(6)}, Columna ${String(cursor - linea.from + 1).padStart(3)}` +
       (this.modificado ? '   Modificado' : '');
+    this.botonRecuperar.hidden = localStorage.getItem(CLAVE_ANTERIOR) === null;
     const hayEjecutable = !!this.ultimo && this.ultimo.ejecutable.length > 0;
     this.botonesResultado[0].disabled = !this.ultimo || this.ultimo.listado.length === 0;
     this.botonesResultado[1].disabled = !hayEjecutable;

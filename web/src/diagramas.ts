@@ -133,11 +133,14 @@ export class DiagramaUnidadControl {
   private reloj: SVGPolylineElement | null = null;
   private readonly colores;
 
+  private imagen: SVGImageElement;
+
   constructor(private readonly dibujo: Dibujo) {
     this.colores = colores(dibujo);
     this.svg = nodo('svg', { viewBox: '0 0 325 228', class: 'unidad-control', role: 'img' });
+    this.imagen = nodo('image');
     this.capa = nodo('g');
-    this.svg.append(this.capa);
+    this.svg.append(this.imagen, this.capa);
   }
 
   private unidad(control: TipoControl) {
@@ -148,8 +151,12 @@ export class DiagramaUnidadControl {
     const u = this.unidad(foto.control);
     this.svg.setAttribute('viewBox', `0 0 ${u.ancho} ${u.alto}`);
     this.svg.setAttribute('aria-label', `Unidad de control (${foto.control})`);
+    // The picture stays from cycle to cycle; only a change of control kind loads another.
+    const href = `imagenes/${u.imagen}`;
+    if (this.imagen.getAttribute('href') !== href) {
+      for (const [k, v] of Object.entries({ href, width: u.ancho, height: u.alto })) this.imagen.setAttribute(k, String(v));
+    }
     const capa = nodo('g', { fill: 'none', 'stroke-width': 2, 'shape-rendering': 'crispEdges' });
-    capa.append(nodo('image', { href: `imagenes/${u.imagen}`, width: u.ancho, height: u.alto }));
     u.cables.forEach((puntos, i) => {
       if (foto.cablesControl[i] ?? true) capa.append(nodo('polyline', { points: aPuntos(puntos), stroke: this.colores.cable }));
     });

@@ -37,7 +37,7 @@ async function inicia() {
   const abreFuente = async (nombre: string, bytes: Uint8Array) => {
     const { texto, esTexto, demasiadoGrande } = modulo.textoFuente(bytes);
     if (!esTexto && !demasiadoGrande) throw new Error(`'${nombre}' no es un fichero de texto.`);
-    banco.ponTexto(nombre, texto);
+    banco.ponTexto(nombre, texto, true);
     muestraPestana('montador');
   };
 
