@@ -24,7 +24,8 @@ for (const f of ['velmo.js', 'velmo.wasm']) {
 
 const recursos = join(raiz, 'resources');
 mkdirSync(join(sitio, 'imagenes'), { recursive: true });
-for (const f of readdirSync(recursos).filter((f) => f.endsWith('.svg'))) cpSync(join(recursos, f), join(sitio, 'imagenes', f));
+for (const f of readdirSync(recursos).filter((f) => f.endsWith('.svg')))
+  cpSync(join(recursos, f), join(sitio, 'imagenes', f));
 cpSync(join(recursos, 'icons'), join(sitio, 'imagenes', 'iconos'), { recursive: true });
 cpSync(join(recursos, 'gutter'), join(sitio, 'imagenes', 'gutter'), { recursive: true });
 // The program's icon as PNG too, which installing the site needs: made once from icons/velmo.svg.
@@ -78,6 +79,8 @@ const rutas = ['./', ...lista.map((f) => './' + relative(sitio, f).split('\\').j
 const plantilla = readFileSync(join(raiz, 'web', 'herramientas', 'sw.js'), 'utf8');
 writeFileSync(
   join(sitio, 'sw.js'),
-  plantilla.replace('__VERSION__', huella.digest('hex').slice(0, 16)).replace('__FICHEROS__', JSON.stringify(rutas)),
+  plantilla
+    .replace('__VERSION__', huella.digest('hex').slice(0, 16))
+    .replace('__FICHEROS__', JSON.stringify(rutas)),
 );
 console.log(`Sitio completo en ${sitio} (${rutas.length} ficheros para uso sin conexión)`);

@@ -16,7 +16,11 @@ self.addEventListener('activate', (e) => {
   e.waitUntil(
     caches
       .keys()
-      .then((nombres) => Promise.all(nombres.filter((n) => n.startsWith('velmo-') && n !== CACHE).map((n) => caches.delete(n))))
+      .then((nombres) =>
+        Promise.all(
+          nombres.filter((n) => n.startsWith('velmo-') && n !== CACHE).map((n) => caches.delete(n)),
+        ),
+      )
       .then(() => self.clients.claim()),
   );
 });
@@ -27,6 +31,8 @@ self.addEventListener('fetch', (e) => {
   // A page opened with a link (index.html?ejemplo=...) is the same page.
   const opciones = peticion.mode === 'navigate' ? { ignoreSearch: true } : {};
   e.respondWith(
-    caches.open(CACHE).then((c) => c.match(peticion, opciones).then((guardada) => guardada || fetch(peticion))),
+    caches
+      .open(CACHE)
+      .then((c) => c.match(peticion, opciones).then((guardada) => guardada || fetch(peticion))),
   );
 });

@@ -13,7 +13,8 @@ export const capturas = join(raiz, 'build-web', 'capturas');
 export const tamanos = { escritorio: { width: 1280, height: 800 }, tableta: { width: 768, height: 1024 } };
 
 export async function arranca() {
-  if (!existsSync(join(sitio, 'index.html'))) throw new Error('Falta build-web/sitio: ejecute scripts/web.sh --solo-compilar');
+  if (!existsSync(join(sitio, 'index.html')))
+    throw new Error('Falta build-web/sitio: ejecute scripts/web.sh --solo-compilar');
   mkdirSync(capturas, { recursive: true });
   const servidor = await sirve(sitio, 0, '/curso/velmo/');
   const navegador = await chromium.launch({
@@ -96,14 +97,19 @@ export async function estadoPagina(p) {
   return p.evaluate(() => {
     const texto = (s) => document.querySelector(s)?.textContent ?? '';
     const registros = Object.fromEntries(
-      [...document.querySelectorAll('.registros tr')].map((tr) => [tr.cells[0].textContent, tr.cells[1].textContent]),
+      [...document.querySelectorAll('.registros tr')].map((tr) => [
+        tr.cells[0].textContent,
+        tr.cells[1].textContent,
+      ]),
     );
     return {
       ciclos: Number(texto('[data-contador=ciclos]')),
       instrucciones: Number(texto('[data-contador=instrucciones]')),
       pc: parseInt(registros.PC, 2),
       filaActual: Number(document.querySelector('.tabla-memoria tr.actual')?.dataset.fila ?? -1),
-      memoria: [...document.querySelectorAll('.tabla-memoria tr')].map((tr) => parseInt(tr.cells[3].textContent.trim(), 2)),
+      memoria: [...document.querySelectorAll('.tabla-memoria tr')].map((tr) =>
+        parseInt(tr.cells[3].textContent.trim(), 2),
+      ),
     };
   });
 }

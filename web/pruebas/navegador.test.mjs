@@ -5,8 +5,17 @@ import assert from 'node:assert/strict';
 import { readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import {
-  arranca, capturas, colorEn, espera, estadoPagina, estadoVelmoSim, guardaCaptura, pagina, puntosCablesActivos,
-  raiz, tamanos,
+  arranca,
+  capturas,
+  colorEn,
+  espera,
+  estadoPagina,
+  estadoVelmoSim,
+  guardaCaptura,
+  pagina,
+  puntosCablesActivos,
+  raiz,
+  tamanos,
 } from './ayudas.mjs';
 
 let entorno;
@@ -14,14 +23,24 @@ before(async () => (entorno = await arranca()));
 after(async () => entorno?.cierra());
 
 async function sinDesplazamientoHorizontal(p) {
-  const { ancho, visible } = await p.evaluate(() => ({ ancho: document.documentElement.scrollWidth, visible: innerWidth }));
+  const { ancho, visible } = await p.evaluate(() => ({
+    ancho: document.documentElement.scrollWidth,
+    visible: innerWidth,
+  }));
   assert.ok(ancho <= visible, `la página mide ${ancho} px de ancho en una ventana de ${visible}`);
 }
 
 /** Looks for the exact colour among the pixels around each point; true when any matches. */
 async function algunPixel(p, puntos, color) {
   for (const { x, y } of puntos) {
-    for (const [dx, dy] of [[0, 0], [0, 1], [1, 0], [0, -1], [-1, 0], [1, 1]]) {
+    for (const [dx, dy] of [
+      [0, 0],
+      [0, 1],
+      [1, 0],
+      [0, -1],
+      [-1, 0],
+      [1, 1],
+    ]) {
       if ((await colorEn(p, x + dx, y + dy)).join() === color.join()) return true;
     }
   }
@@ -41,12 +60,22 @@ describe('enlace a un ejercicio', () => {
       assert.deepEqual(estado.memoria, esperado.memoria);
 
       const fila = await p.locator('.tabla-memoria tr.actual td:nth-child(2)').boundingBox();
-      assert.ok(fila && fila.y >= 0 && fila.y + fila.height <= tamano.height, 'la fila actual se ve sin desplazar la página');
+      assert.ok(
+        fila && fila.y >= 0 && fila.y + fila.height <= tamano.height,
+        'la fila actual se ve sin desplazar la página',
+      );
       assert.deepEqual(await colorEn(p, fila.x + fila.width - 3, fila.y + fila.height / 2), [255, 255, 0]);
 
       const puntos = await puntosCablesActivos(p);
       assert.ok(puntos.length > 0, 'hay cables activos');
-      assert.ok(await algunPixel(p, puntos.filter((q) => q.y < tamano.height), [255, 51, 0]), 'un cable activo se ve rojo');
+      assert.ok(
+        await algunPixel(
+          p,
+          puntos.filter((q) => q.y < tamano.height),
+          [255, 51, 0],
+        ),
+        'un cable activo se ve rojo',
+      );
       await sinDesplazamientoHorizontal(p);
       guardaCaptura(`simulacion-${nombre}.png`, await p.screenshot());
       assert.deepEqual(p.errores, []);
@@ -63,7 +92,10 @@ describe('ejemplos', () => {
     const p = await pagina(entorno.navegador);
     for (const ejemplo of ejemplos) {
       const control = ejemplo.endsWith('_v1') ? 'optimizado' : null;
-      await espera(p, `${entorno.url}?ejemplo=${ejemplo}&instrucciones=30${control ? `&control=${control}` : ''}`);
+      await espera(
+        p,
+        `${entorno.url}?ejemplo=${ejemplo}&instrucciones=30${control ? `&control=${control}` : ''}`,
+      );
       const esperado = estadoVelmoSim(ejemplo, 30, control);
       const estado = await estadoPagina(p);
       assert.deepEqual(
@@ -111,7 +143,10 @@ describe('simulador', () => {
   test('el editor de microprograma cambia una microinstrucción y la vista del microprograma la muestra', async () => {
     const p = await pagina(entorno.navegador);
     await espera(p, `${entorno.url}?ejemplo=multiplicacion_v3`);
-    assert.ok(await p.isVisible('.registros tr:has-text("RegAux")'), 'RegAux se ve en la máquina de la versión 3');
+    assert.ok(
+      await p.isVisible('.registros tr:has-text("RegAux")'),
+      'RegAux se ve en la máquina de la versión 3',
+    );
     await p.click('[data-orden=microprograma]');
     const celda = p.locator('.editor-microprograma tbody tr').nth(15).locator('td[data-campo=pAux]');
     const antes = await celda.textContent();
@@ -119,11 +154,16 @@ describe('simulador', () => {
     await p.check(`dialog:has-text("Celda de 1 bit") input[value="${antes === '1' ? 0 : 1}"]`);
     await p.click('dialog:has-text("Celda de 1 bit") button:has-text("Aceptar")');
     await p.waitForFunction(
-      ([t]) => document.querySelectorAll('.editor-microprograma tbody tr')[15]?.querySelector('td[data-campo=pAux]')?.textContent === t,
+      ([t]) =>
+        document.querySelectorAll('.editor-microprograma tbody tr')[15]?.querySelector('td[data-campo=pAux]')
+          ?.textContent === t,
       [antes === '1' ? '0' : '1'],
     );
     await p.click('.editor-microprograma button:has-text("Cerrar")');
-    assert.equal(await p.textContent('.vista-microprograma tbody tr:nth-child(16) td:last-child'), antes === '1' ? '0' : '1');
+    assert.equal(
+      await p.textContent('.vista-microprograma tbody tr:nth-child(16) td:last-child'),
+      antes === '1' ? '0' : '1',
+    );
     guardaCaptura('microprograma-escritorio.png', await p.screenshot());
     assert.deepEqual(p.errores, []);
     await p.context().close();
@@ -136,7 +176,11 @@ describe('simulador', () => {
     await espera(p, entorno.url);
     await p.click('#pestana-simulador');
     const [selector] = await Promise.all([p.waitForEvent('filechooser'), p.click('[data-orden=cargar]')]);
-    await selector.setFiles({ name: 'malo.vlx', mimeType: 'application/octet-stream', buffer: Buffer.from('esto no es un ejecutable') });
+    await selector.setFiles({
+      name: 'malo.vlx',
+      mimeType: 'application/octet-stream',
+      buffer: Buffer.from('esto no es un ejecutable'),
+    });
     const caja = p.locator('dialog.caja');
     await caja.waitFor();
     assert.match(await caja.textContent(), /\S/);
@@ -156,7 +200,10 @@ describe('montador', () => {
       await p.keyboard.type('\n\tadd nada, var1');
       await p.click('button:has-text("Montar")');
       // The assembler's own box, if it raises one, is closed first.
-      await p.locator('dialog.caja button').click({ timeout: 2000 }).catch(() => {});
+      await p
+        .locator('dialog.caja button')
+        .click({ timeout: 2000 })
+        .catch(() => {});
       const error = p.locator('.mensajes li.mensaje-error[tabindex]').first();
       await error.waitFor();
       assert.equal(await p.locator('.cm-line.linea-error').count(), 1);
@@ -168,7 +215,11 @@ describe('montador', () => {
       guardaCaptura(`montador-${nombre}.png`, await p.screenshot());
       await p.reload();
       await p.waitForSelector('body[data-listo="si"]');
-      assert.match(await p.textContent('.cm-content'), /add nada, var1/, 'el texto sigue tras cerrar la pestaña');
+      assert.match(
+        await p.textContent('.cm-content'),
+        /add nada, var1/,
+        'el texto sigue tras cerrar la pestaña',
+      );
       // A link replaces the text without asking; the modified text it replaced can be taken back.
       await espera(p, `${entorno.url}?ejemplo=bucle_v1`);
       await p.click('#pestana-montador');
@@ -201,7 +252,9 @@ describe('medidas', () => {
     await p.evaluate(() => navigator.serviceWorker.ready);
     await p.goto(entorno.url);
     await p.waitForSelector('body[data-listo="si"]');
-    const carga = await p.evaluate(() => performance.getEntriesByName('velmo-usable')[0]?.startTime ?? Infinity);
+    const carga = await p.evaluate(
+      () => performance.getEntriesByName('velmo-usable')[0]?.startTime ?? Infinity,
+    );
     await espera(p, `${entorno.url}?ejemplo=bucle_v1`);
     await p.selectOption('.velocidad select', 'rapida');
     // One cycle: the module's step, the state picture and every panel redrawn, with style and layout.
@@ -231,8 +284,10 @@ describe('medidas', () => {
     });
     const estado = await estadoPagina(p);
     const preguntas = await p.evaluate(() => window.preguntas);
-    console.log(`# medidas: página usable ${primera.toFixed(0)} ms la primera vez, ${carga.toFixed(0)} ms después; ciclo dibujado ${dibujo.toFixed(1)} ms; ` +
-      `${estado.instrucciones} instrucciones hasta breakpoint en ${corrida.toFixed(0)} ms (${preguntas} preguntas)`);
+    console.log(
+      `# medidas: página usable ${primera.toFixed(0)} ms la primera vez, ${carga.toFixed(0)} ms después; ciclo dibujado ${dibujo.toFixed(1)} ms; ` +
+        `${estado.instrucciones} instrucciones hasta breakpoint en ${corrida.toFixed(0)} ms (${preguntas} preguntas)`,
+    );
     assert.ok(estado.instrucciones >= 10000);
     assert.ok(corrida < 500, `10000 instrucciones en ${corrida} ms`);
     assert.ok(carga < 1500, `página usable en ${carga} ms`);

@@ -7,7 +7,9 @@ import { coloreadoVelmo, lineaError, marcaLineaError } from './lenguaje';
 import { abreArchivo, descarga, guardaArchivo, type TipoArchivo } from './archivos';
 import { elemento, formulario, muestraCaja, radio, ventanaInformativa } from './dialogos';
 
-const tiposFuente: TipoArchivo[] = [{ descripcion: 'Fuentes Velmo (*.asm, *.s)', extensiones: ['.asm', '.s'] }];
+const tiposFuente: TipoArchivo[] = [
+  { descripcion: 'Fuentes Velmo (*.asm, *.s)', extensiones: ['.asm', '.s'] },
+];
 const CLAVE_GUARDADO = 'velmo.montador';
 /** A modified text that a link or an example replaced without asking, kept until the user takes it back. */
 const CLAVE_ANTERIOR = 'velmo.montador.anterior';
@@ -54,13 +56,29 @@ export class BancoMontador {
     accion('Nuevo', 'montador_nuevo', 'Crea un fichero fuente vacío', () => void this.nuevo());
     accion('Abrir', 'montador_abrir', 'Permite abrir un fuente guardado en disco', () => void this.abrir());
     accion('Guardar', 'montador_guardar', 'Guarda el fuente actual', () => void this.guardar(false));
-    accion('Guardar Como...', 'montador_guardar', 'Guarda el fuente actual con otro nombre', () => void this.guardar(true));
+    accion(
+      'Guardar Como...',
+      'montador_guardar',
+      'Guarda el fuente actual con otro nombre',
+      () => void this.guardar(true),
+    );
     accion('Montar', 'montador_montar', 'Compila el fuente actual', () => this.montar(), 'Ctrl+M');
-    this.botonRecuperar = accion('Recuperar anterior', 'montador_abrir', 'Vuelve al fuente sin guardar que sustituyó un enlace o un ejemplo', () => this.recuperaAnterior());
+    this.botonRecuperar = accion(
+      'Recuperar anterior',
+      'montador_abrir',
+      'Vuelve al fuente sin guardar que sustituyó un enlace o un ejemplo',
+      () => this.recuperaAnterior(),
+    );
     this.botonesResultado = [
-      accion('Listado', 'microprograma', 'Muestra el listado del último montaje', () => this.muestraListado()),
-      accion('Ejecutable', 'guardar_traza', 'Descarga el ejecutable del último montaje', () => this.descargaEjecutable()),
-      accion('Simular', 'abrir_ejecutable', 'Abre la simulación del último montaje', () => this.simulaUltimo()),
+      accion('Listado', 'microprograma', 'Muestra el listado del último montaje', () =>
+        this.muestraListado(),
+      ),
+      accion('Ejecutable', 'guardar_traza', 'Descarga el ejecutable del último montaje', () =>
+        this.descargaEjecutable(),
+      ),
+      accion('Simular', 'abrir_ejecutable', 'Abre la simulación del último montaje', () =>
+        this.simulaUltimo(),
+      ),
     ];
 
     const guardado = this.leeGuardado();
@@ -91,7 +109,13 @@ export class BancoMontador {
       this.modificado = guardado.modificado;
     }
     this.mensajes = elemento('ol', { class: 'mensajes', 'aria-label': 'Mensajes del montaje' });
-    raiz.append(this.titulo, barra, this.editor.dom.parentElement!, this.mensajes, elemento('div', { class: 'pie' }, this.posicion));
+    raiz.append(
+      this.titulo,
+      barra,
+      this.editor.dom.parentElement!,
+      this.mensajes,
+      elemento('div', { class: 'pie' }, this.posicion),
+    );
     raiz.addEventListener('keydown', (e) => {
       if (e.ctrlKey && (e.key === 'm' || e.key === 'M')) {
         e.preventDefault();
@@ -172,7 +196,9 @@ export class BancoMontador {
 
   private async sigueSinGuardar(): Promise<boolean> {
     if (!this.modificado) return true;
-    return confirm(`'${this.nombre}' ha cambiado\n\n ¿Desea guardar los cambios?`) ? (await this.guardar(false)) : true;
+    return confirm(`'${this.nombre}' ha cambiado\n\n ¿Desea guardar los cambios?`)
+      ? await this.guardar(false)
+      : true;
   }
 
   private async nuevo() {
@@ -197,7 +223,11 @@ export class BancoMontador {
     if (!archivo) return;
     const { texto, esTexto, demasiadoGrande } = this.modulo.textoFuente(archivo.bytes);
     if (!esTexto && !demasiadoGrande) {
-      await muestraCaja({ texto: `'${archivo.nombre}' no es un fichero de texto.`, titulo: 'Montador', icono: 'error' });
+      await muestraCaja({
+        texto: `'${archivo.nombre}' no es un fichero de texto.`,
+        titulo: 'Montador',
+        icono: 'error',
+      });
       return;
     }
     this.ponTexto(archivo.nombre, texto);
@@ -262,7 +292,9 @@ export class BancoMontador {
     const pre = elemento('pre', { class: 'listado' }, texto);
     const d = ventanaInformativa(`Listado - ${sinExtension(this.nombre)}.vlx.txt`, pre, 'Cerrar', 'ancha');
     const bajar = elemento('button', {}, 'Descargar');
-    bajar.addEventListener('click', () => descarga(`${sinExtension(this.nombre)}.vlx.txt`, this.ultimo!.listado, 'text/plain'));
+    bajar.addEventListener('click', () =>
+      descarga(`${sinExtension(this.nombre)}.vlx.txt`, this.ultimo!.listado, 'text/plain'),
+    );
     d.querySelector('.botones')!.prepend(bajar);
   }
 
@@ -271,6 +303,7 @@ export class BancoMontador {
   }
 
   private simulaUltimo() {
-    if (this.ultimo?.ejecutable.length) this.simula(`${sinExtension(this.nombre)}.vlx`, this.ultimo.ejecutable);
+    if (this.ultimo?.ejecutable.length)
+      this.simula(`${sinExtension(this.nombre)}.vlx`, this.ultimo.ejecutable);
   }
 }

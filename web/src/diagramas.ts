@@ -4,7 +4,10 @@ import type { Dibujo, Foto, TipoControl } from './modulo';
 
 const SVG = 'http://www.w3.org/2000/svg';
 
-function nodo<K extends keyof SVGElementTagNameMap>(etiqueta: K, atributos: Record<string, string | number> = {}) {
+function nodo<K extends keyof SVGElementTagNameMap>(
+  etiqueta: K,
+  atributos: Record<string, string | number> = {},
+) {
   const e = document.createElementNS(SVG, etiqueta);
   for (const [clave, valor] of Object.entries(atributos)) e.setAttribute(clave, String(valor));
   return e;
@@ -34,7 +37,14 @@ export interface Sonda {
 
 function textoSonda(formato: Formato, valor: number, bits: number): string {
   const v = valor & 0xffff;
-  if (formato === 'hex') return '0x' + v.toString(16).toUpperCase().padStart(bits >> 2, '0');
+  if (formato === 'hex')
+    return (
+      '0x' +
+      v
+        .toString(16)
+        .toUpperCase()
+        .padStart(bits >> 2, '0')
+    );
   if (formato === 'int') return String(v);
   return v.toString(2).padStart(bits, '0').slice(-bits);
 }
@@ -51,7 +61,9 @@ export class DiagramaRutaDatos {
     this.svg = nodo('svg', { class: 'ruta-datos', role: 'img', preserveAspectRatio: 'xMidYMin meet' });
     this.svg.setAttribute('aria-label', 'Unidad de proceso');
     this.svg.setAttribute('viewBox', `0 0 ${dibujo.anchoUP} ${dibujo.altoUP}`);
-    this.svg.append(nodo('image', { href: `imagenes/${dibujo.imagenUP}`, width: dibujo.anchoUP, height: dibujo.altoUP }));
+    this.svg.append(
+      nodo('image', { href: `imagenes/${dibujo.imagenUP}`, width: dibujo.anchoUP, height: dibujo.altoUP }),
+    );
     this.capa = nodo('g', { fill: 'none', 'stroke-width': 2, 'shape-rendering': 'crispEdges' });
     this.svg.append(this.capa);
     for (const s of dibujo.sondas) this.sondas.set(s.senal, { activa: false, formato: 'bin' });
@@ -64,7 +76,9 @@ export class DiagramaRutaDatos {
     this.dibujo.cablesUP.forEach((cable, i) => {
       const senal = foto.senales[i];
       if (senal?.activa) {
-        capa.append(nodo('polyline', { points: aPuntos(cable.puntos), stroke: c.cable, 'data-senal': cable.nombre }));
+        capa.append(
+          nodo('polyline', { points: aPuntos(cable.puntos), stroke: c.cable, 'data-senal': cable.nombre }),
+        );
       }
       const sonda = sondas.get(i);
       const eleccion = this.sondas.get(i);
@@ -73,8 +87,23 @@ export class DiagramaRutaDatos {
         const texto = textoSonda(eleccion.formato, senal.valor, bits);
         const [x, y] = sonda.caja;
         capa.append(
-          nodo('line', { x1: sonda.origen[0], y1: sonda.origen[1], x2: sonda.destino[0], y2: sonda.destino[1], stroke: '#000', 'stroke-width': 1 }),
-          nodo('rect', { x, y, width: texto.length * 6 + 8, height: 15, fill: c.probe, stroke: '#000', 'stroke-width': 1 }),
+          nodo('line', {
+            x1: sonda.origen[0],
+            y1: sonda.origen[1],
+            x2: sonda.destino[0],
+            y2: sonda.destino[1],
+            stroke: '#000',
+            'stroke-width': 1,
+          }),
+          nodo('rect', {
+            x,
+            y,
+            width: texto.length * 6 + 8,
+            height: 15,
+            fill: c.probe,
+            stroke: '#000',
+            'stroke-width': 1,
+          }),
         );
         const t = nodo('text', { x: x + 4, y: y + 12, class: 'texto-sonda', fill: '#000', stroke: 'none' });
         t.textContent = texto;
@@ -110,7 +139,16 @@ export class DiagramaRutaDatos {
     capa.append(nodo('rect', { x: 90, y: 200, width: 84, height: 20, fill: c.cielo, stroke: c.cielo }));
     texto(140, 212, '7 bits');
     capa.append(
-      nodo('rect', { x: 12, y: 240, width: 63, height: 30, fill: '#c0c0c0', stroke: '#808080', 'stroke-width': 1, class: 'regaux' }),
+      nodo('rect', {
+        x: 12,
+        y: 240,
+        width: 63,
+        height: 30,
+        fill: '#c0c0c0',
+        stroke: '#808080',
+        'stroke-width': 1,
+        class: 'regaux',
+      }),
       nodo('polyline', { points: '11,239 75,239', stroke: '#fff', 'stroke-width': 1 }),
       nodo('polyline', { points: '73,240 73,269', stroke: '#fff', 'stroke-width': 1 }),
     );
@@ -119,7 +157,11 @@ export class DiagramaRutaDatos {
     const entrada = foto.regAuxActivo ? c.cable : c.azul;
     const salida = foto.regAuxLeido ? c.cable : c.azul;
     capa.append(
-      nodo('polyline', { points: '235,380 235,316 38,316 38,276', stroke: entrada, 'data-senal': 'RegAuxEntrada' }),
+      nodo('polyline', {
+        points: '235,380 235,316 38,316 38,276',
+        stroke: entrada,
+        'data-senal': 'RegAuxEntrada',
+      }),
       nodo('polygon', { points: '35,276 41,276 38,270', fill: entrada, stroke: entrada, 'stroke-width': 1 }),
       nodo('polyline', { points: '38,238 38,215 182,215', stroke: salida, 'data-senal': 'RegAuxSalida' }),
     );
@@ -154,19 +196,24 @@ export class DiagramaUnidadControl {
     // The picture stays from cycle to cycle; only a change of control kind loads another.
     const href = `imagenes/${u.imagen}`;
     if (this.imagen.getAttribute('href') !== href) {
-      for (const [k, v] of Object.entries({ href, width: u.ancho, height: u.alto })) this.imagen.setAttribute(k, String(v));
+      for (const [k, v] of Object.entries({ href, width: u.ancho, height: u.alto }))
+        this.imagen.setAttribute(k, String(v));
     }
     const capa = nodo('g', { fill: 'none', 'stroke-width': 2, 'shape-rendering': 'crispEdges' });
     u.cables.forEach((puntos, i) => {
-      if (foto.cablesControl[i] ?? true) capa.append(nodo('polyline', { points: aPuntos(puntos), stroke: this.colores.cable }));
+      if (foto.cablesControl[i] ?? true)
+        capa.append(nodo('polyline', { points: aPuntos(puntos), stroke: this.colores.cable }));
     });
     // The hard-wired units' clock line (their third line) flashes yellow at the end of each cycle.
-    this.reloj = foto.control === 'microprogramado' || foto.control === 'microprogramable' ? null : nodo('polyline', {
-      points: aPuntos(u.cables[2] ?? []),
-      stroke: this.colores.reloj,
-      visibility: 'hidden',
-      class: 'reloj',
-    });
+    this.reloj =
+      foto.control === 'microprogramado' || foto.control === 'microprogramable'
+        ? null
+        : nodo('polyline', {
+            points: aPuntos(u.cables[2] ?? []),
+            stroke: this.colores.reloj,
+            visibility: 'hidden',
+            class: 'reloj',
+          });
     if (this.reloj) capa.append(this.reloj);
     this.capa.replaceWith(capa);
     this.capa = capa;

@@ -3,7 +3,10 @@ import type { Caja } from './modulo';
 
 const iconos: Record<Caja['icono'], string> = { error: '×', aviso: '!', informacion: 'i', pregunta: '?' };
 
-function creaDialogo(titulo: string, clase = ''): { dialogo: HTMLDialogElement; cuerpo: HTMLElement; botones: HTMLElement } {
+function creaDialogo(
+  titulo: string,
+  clase = '',
+): { dialogo: HTMLDialogElement; cuerpo: HTMLElement; botones: HTMLElement } {
   const dialogo = document.createElement('dialog');
   dialogo.className = `ventana ${clase}`;
   const cabecera = document.createElement('h2');
@@ -54,7 +57,11 @@ export function cajasPendientes(): Promise<void> {
 }
 
 /** A form dialog: `construye` fills the body; resolves with true on "Aceptar", false on "Cancelar"/Escape. */
-export function formulario(titulo: string, construye: (cuerpo: HTMLElement) => void, conCancelar = true): Promise<boolean> {
+export function formulario(
+  titulo: string,
+  construye: (cuerpo: HTMLElement) => void,
+  conCancelar = true,
+): Promise<boolean> {
   return new Promise((resolver) => {
     const { dialogo, cuerpo, botones } = creaDialogo(titulo);
     const forma = document.createElement('form');
@@ -81,7 +88,12 @@ export function formulario(titulo: string, construye: (cuerpo: HTMLElement) => v
 }
 
 /** A window that only shows something (a picture, a help text) and closes with "Volver". */
-export function ventanaInformativa(titulo: string, contenido: Node, textoBoton = 'Volver', clase = ''): HTMLDialogElement {
+export function ventanaInformativa(
+  titulo: string,
+  contenido: Node,
+  textoBoton = 'Volver',
+  clase = '',
+): HTMLDialogElement {
   const { dialogo, cuerpo, botones } = creaDialogo(titulo, clase);
   cuerpo.append(contenido);
   botones.append(boton(textoBoton, () => dialogo.close()));

@@ -27,6 +27,10 @@ export function leeEnlace(busqueda: string): Enlace {
     fuente: p.get('fuente'),
     control: control && controles.includes(control) ? control : undefined,
     ejecucion:
-      instrucciones !== null ? { tipo: 'instrucciones', n: instrucciones } : ciclos !== null ? { tipo: 'ciclos', n: ciclos } : null,
+      instrucciones !== null
+        ? { tipo: 'instrucciones', n: instrucciones }
+        : ciclos !== null
+          ? { tipo: 'ciclos', n: ciclos }
+          : null,
   };
 }

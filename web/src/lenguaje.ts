@@ -20,7 +20,7 @@ export function coloreadoVelmo(modulo: ModuloVelmo): Extension {
   function decora(view: EditorView): DecorationSet {
     const constructor = new RangeSetBuilder<Decoration>();
     for (const { from, to } of view.visibleRanges) {
-      for (let pos = from; pos <= to; ) {
+      for (let pos = from; pos <= to;) {
         const linea = view.state.doc.lineAt(pos);
         for (const token of modulo.tokens(linea.text)) {
           const marca = marcas.get(token.clase);

@@ -13,7 +13,6 @@ function muestraPestana(cual: 'montador' | 'simulador') {
   document.body.dataset.pestana = cual;
 }
 
-
 async function leeBytes(url: string): Promise<Uint8Array> {
   const respuesta = await fetch(url);
   if (!respuesta.ok) throw new Error(`No se puede leer ${url} (${respuesta.status})`);
@@ -60,8 +59,13 @@ async function inicia() {
 
   const menu = document.getElementById('menu-ayuda')!;
   const desplegable = menu.querySelector<HTMLElement>('.desplegable')!;
-  document.getElementById('boton-ayuda')!.addEventListener('click', () => (desplegable.hidden = !desplegable.hidden));
-  menu.addEventListener('focusout', (e) => !menu.contains(e.relatedTarget as Node) && (desplegable.hidden = true));
+  document
+    .getElementById('boton-ayuda')!
+    .addEventListener('click', () => (desplegable.hidden = !desplegable.hidden));
+  menu.addEventListener(
+    'focusout',
+    (e) => !menu.contains(e.relatedTarget as Node) && (desplegable.hidden = true),
+  );
   for (const b of menu.querySelectorAll<HTMLButtonElement>('[data-ayuda]')) {
     b.addEventListener('click', () => {
       desplegable.hidden = true;
@@ -76,7 +80,8 @@ async function inicia() {
   document.addEventListener(
     'click',
     (e) => {
-      if (!document.body.classList.contains('modo-ayuda') || (e.target as HTMLElement).closest('#menu-ayuda')) return;
+      if (!document.body.classList.contains('modo-ayuda') || (e.target as HTMLElement).closest('#menu-ayuda'))
+        return;
       e.preventDefault();
       e.stopPropagation();
       document.body.classList.remove('modo-ayuda');
@@ -107,7 +112,9 @@ async function inicia() {
   try {
     if (enlace.ejemplo || enlace.fuente) {
       const url = enlace.ejemplo ? `ejemplos/${enlace.ejemplo}.asm` : enlace.fuente!;
-      const nombre = enlace.ejemplo ? `${enlace.ejemplo}.asm` : decodeURIComponent(new URL(url, location.href).pathname.split('/').pop() || 'fuente.asm');
+      const nombre = enlace.ejemplo
+        ? `${enlace.ejemplo}.asm`
+        : decodeURIComponent(new URL(url, location.href).pathname.split('/').pop() || 'fuente.asm');
       await abreFuente(nombre, await leeBytes(url));
       const resultado = banco.montar();
       if (resultado.correcto) {
@@ -115,8 +122,13 @@ async function inicia() {
         const mpr = async () =>
           /\.(asm|s)$/i.test(url) ? leeBytes(url.replace(/\.(asm|s)$/i, '.mpr')).catch(() => null) : null;
         const nombreVlx = nombre.replace(/\.(asm|s)$/i, '') + '.vlx';
-        const abierta = await simula(nombreVlx, resultado.ejecutable, { interactiva: false, control: enlace.control, microprograma: mpr });
-        if (abierta && enlace.ejecucion) await simulador.corre(enlace.ejecucion.tipo, enlace.ejecucion.n, 'rapida');
+        const abierta = await simula(nombreVlx, resultado.ejecutable, {
+          interactiva: false,
+          control: enlace.control,
+          microprograma: mpr,
+        });
+        if (abierta && enlace.ejecucion)
+          await simulador.corre(enlace.ejecucion.tipo, enlace.ejecucion.n, 'rapida');
       }
     }
   } catch (e) {
@@ -133,5 +145,6 @@ if ('serviceWorker' in navigator && location.protocol !== 'file:') {
 
 inicia().catch((e) => {
   document.body.dataset.listo = 'error';
-  document.getElementById('estado')!.textContent = `No se ha podido cargar Velmo: ${e instanceof Error ? e.message : e}`;
+  document.getElementById('estado')!.textContent =
+    `No se ha podido cargar Velmo: ${e instanceof Error ? e.message : e}`;
 });

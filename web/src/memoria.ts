@@ -2,7 +2,12 @@
 import type { FilaMemoria } from './modulo';
 import { elemento, formulario } from './dialogos';
 
-const gutter = ['', 'imagenes/gutter/actual.svg', 'imagenes/gutter/actual_breakpoint.svg', 'imagenes/gutter/breakpoint.svg'];
+const gutter = [
+  '',
+  'imagenes/gutter/actual.svg',
+  'imagenes/gutter/actual_breakpoint.svg',
+  'imagenes/gutter/breakpoint.svg',
+];
 const CLAVE_SIN_AVISO = 'velmo.noInfoBreakpoint';
 
 export class VistaMemoria {
@@ -53,7 +58,11 @@ export class VistaMemoria {
           const marca = elemento('input', { type: 'checkbox', id: 'sin-aviso' });
           marca.addEventListener('change', () => (sinAviso = marca.checked));
           f.append(
-            elemento('p', { class: 'con-icono informacion' }, 'Acaba de poner un punto de ruptura (breakpoint) en el programa. '),
+            elemento(
+              'p',
+              { class: 'con-icono informacion' },
+              'Acaba de poner un punto de ruptura (breakpoint) en el programa. ',
+            ),
             elemento('label', {}, marca, ' No volver a mostrar este aviso'),
           );
         },
@@ -66,7 +75,15 @@ export class VistaMemoria {
   pinta(memoria: FilaMemoria[], filaActual: number) {
     memoria.forEach((m, r) => {
       const antes = this.anteriores[r];
-      if (antes && antes.imagen === m.imagen && antes.breakpoint === m.breakpoint && antes.valor === m.valor && antes.textos.every((t, i) => t === m.textos[i]) && (r === filaActual) === (r === this.actual)) return;
+      if (
+        antes &&
+        antes.imagen === m.imagen &&
+        antes.breakpoint === m.breakpoint &&
+        antes.valor === m.valor &&
+        antes.textos.every((t, i) => t === m.textos[i]) &&
+        (r === filaActual) === (r === this.actual)
+      )
+        return;
       const fila = this.filas[r];
       fila.className = r === filaActual ? 'actual' : m.breakpoint ? 'breakpoint' : '';
       const celdas = fila.cells;

@@ -10,25 +10,58 @@ const bin = (v: number, n: number) => v.toString(2).padStart(n, '0').slice(-n);
 type Campo = keyof Microinstruccion;
 /** Editor columns: field and width in bits (the cell dialog). */
 const columnasEditor: [string, Campo, number][] = [
-  ['Mx10', 'MX10', 2], ['Alu10', 'ALU10', 2], ['L/E', 'LorWmem', 1], ['pPc', 'pPc', 1], ['pIR', 'pIr', 1],
-  ['pA', 'pA', 1], ['pB', 'pB', 1], ['pFZ', 'pFz', 1], ['Salto', 'Salto', 4], ['Test', 'Test', 3], ['pAux', 'pAux', 1],
+  ['Mx10', 'MX10', 2],
+  ['Alu10', 'ALU10', 2],
+  ['L/E', 'LorWmem', 1],
+  ['pPc', 'pPc', 1],
+  ['pIR', 'pIr', 1],
+  ['pA', 'pA', 1],
+  ['pB', 'pB', 1],
+  ['pFZ', 'pFz', 1],
+  ['Salto', 'Salto', 4],
+  ['Test', 'Test', 3],
+  ['pAux', 'pAux', 1],
 ];
-const textoCelda = (m: Microinstruccion, campo: Campo, bits: number) => (bits > 1 ? bin(m[campo], bits) : String(m[campo]));
+const textoCelda = (m: Microinstruccion, campo: Campo, bits: number) =>
+  bits > 1 ? bin(m[campo], bits) : String(m[campo]);
 
-const cabeceraVista = ['Nº', 'Mx1', 'Mx0', 'Alu1', 'Alu0', 'L/E', 'pPc', 'pIR', 'pA', 'pB', 'pFZ', 'Salto', 'Test'];
+const cabeceraVista = [
+  'Nº',
+  'Mx1',
+  'Mx0',
+  'Alu1',
+  'Alu0',
+  'L/E',
+  'pPc',
+  'pIR',
+  'pA',
+  'pB',
+  'pFZ',
+  'Salto',
+  'Test',
+];
 
 /** One row of the view for a configurable microinstruction. */
 function filaConfigurable(m: Microinstruccion): string[] {
   const b = (v: boolean) => (v ? '1' : '0');
   return [
-    b(m.MX10 >= 2), b(m.MX10 % 2 === 1), b(m.ALU10 >= 2), b(m.ALU10 % 2 === 1),
+    b(m.MX10 >= 2),
+    b(m.MX10 % 2 === 1),
+    b(m.ALU10 >= 2),
+    b(m.ALU10 % 2 === 1),
     ...(['LorWmem', 'pPc', 'pIr', 'pA', 'pB', 'pFz'] as Campo[]).map((c) => String(m[c])),
-    bin(m.Salto, 4), bin(m.Test, 3), String(m.pAux),
+    bin(m.Salto, 4),
+    bin(m.Test, 3),
+    String(m.pAux),
   ];
 }
 
 /** The "Microprograma" view: the fixed microprogram, or the user's for the configurable machine. */
-export function tablaMicroprograma(dibujo: Dibujo, configurable: Microinstruccion[] | null, filaActual: number): HTMLElement {
+export function tablaMicroprograma(
+  dibujo: Dibujo,
+  configurable: Microinstruccion[] | null,
+  filaActual: number,
+): HTMLElement {
   // The fixed microprogram's display table is not among the module's drawing data yet: without it, the view
   // shows the microinstruction in progress only.
   const fijo = (dibujo as Dibujo & { microprogramaFijo?: string[][] }).microprogramaFijo;
@@ -43,7 +76,12 @@ export function tablaMicroprograma(dibujo: Dibujo, configurable: Microinstruccio
       'tbody',
       {},
       ...filas.map((f, n) =>
-        elemento('tr', n === filaActual ? { class: 'actual' } : {}, elemento('th', {}, String(n)), ...f.map((t) => elemento('td', {}, t.trim()))),
+        elemento(
+          'tr',
+          n === filaActual ? { class: 'actual' } : {},
+          elemento('th', {}, String(n)),
+          ...f.map((t) => elemento('td', {}, t.trim())),
+        ),
       ),
     ),
   );
@@ -76,7 +114,8 @@ export class EditorMicroprograma {
     const lectura = this.modulo.leeMicroprograma(bytes, nombre);
     if (lectura.estado !== 'correcto') {
       // An incomplete file still gives the rows read before the fault, which the editor keeps.
-      if (lectura.microprograma.length) this.filas = lectura.microprograma.concat(this.filas.slice(lectura.microprograma.length));
+      if (lectura.microprograma.length)
+        this.filas = lectura.microprograma.concat(this.filas.slice(lectura.microprograma.length));
       await muestraCaja({ texto: lectura.mensaje, titulo: 'Velmo', icono: 'aviso' });
       return false;
     }
@@ -94,7 +133,10 @@ export class EditorMicroprograma {
         opcionesAlu.forEach(([titulo, opciones], g) => {
           const grupo = elemento('fieldset', {}, elemento('legend', {}, titulo));
           opciones.forEach((o, i) => grupo.append(radio(`alu${g}`, String(i), o, eleccion[g] === i)));
-          grupo.addEventListener('change', (e) => (eleccion[g] = Number((e.target as HTMLInputElement).value)));
+          grupo.addEventListener(
+            'change',
+            (e) => (eleccion[g] = Number((e.target as HTMLInputElement).value)),
+          );
           f.append(grupo);
         });
       },
@@ -107,8 +149,13 @@ export class EditorMicroprograma {
   private async eligeBits(bits: number): Promise<number | null> {
     let eleccion = this.ultimaEleccion.get(bits) ?? 0;
     const aceptado = await formulario(`Celda de ${bits} bit${bits > 1 ? 's' : ''}`, (f) => {
-      const grupo = elemento('fieldset', { class: `bits-${bits}` }, elemento('legend', {}, bits === 3 ? 'Valor binario' : ' Valor binario '));
-      for (let v = 0; v < 1 << bits; v++) grupo.append(radio('bits', String(v), `'${bin(v, bits)}'`, v === eleccion));
+      const grupo = elemento(
+        'fieldset',
+        { class: `bits-${bits}` },
+        elemento('legend', {}, bits === 3 ? 'Valor binario' : ' Valor binario '),
+      );
+      for (let v = 0; v < 1 << bits; v++)
+        grupo.append(radio('bits', String(v), `'${bin(v, bits)}'`, v === eleccion));
       grupo.addEventListener('change', (e) => (eleccion = Number((e.target as HTMLInputElement).value)));
       f.append(grupo);
     });
@@ -142,7 +189,10 @@ export class EditorMicroprograma {
                   this.alCambiar();
                 };
                 td.addEventListener('click', edita);
-                td.addEventListener('keydown', (e) => (e.key === 'Enter' || e.key === ' ') && (e.preventDefault(), void edita()));
+                td.addEventListener(
+                  'keydown',
+                  (e) => (e.key === 'Enter' || e.key === ' ') && (e.preventDefault(), void edita()),
+                );
                 return td;
               }),
             ),
@@ -151,7 +201,16 @@ export class EditorMicroprograma {
       const tabla = elemento(
         'table',
         { class: 'tabla-editor' },
-        elemento('thead', {}, elemento('tr', {}, elemento('th', {}, 'Núm.'), ...columnasEditor.map(([c]) => elemento('th', {}, c)))),
+        elemento(
+          'thead',
+          {},
+          elemento(
+            'tr',
+            {},
+            elemento('th', {}, 'Núm.'),
+            ...columnasEditor.map(([c]) => elemento('th', {}, c)),
+          ),
+        ),
         cuerpo,
       );
       const boton = (texto: string, f: () => void) => {
@@ -160,7 +219,11 @@ export class EditorMicroprograma {
         return b;
       };
       const guarda = async () => {
-        const asa = await guardaArchivo(this.nombre === 'SinNombre' ? 'microprograma.mpr' : this.nombre, this.modulo.escribeMicroprograma(this.filas), tiposMpr);
+        const asa = await guardaArchivo(
+          this.nombre === 'SinNombre' ? 'microprograma.mpr' : this.nombre,
+          this.modulo.escribeMicroprograma(this.filas),
+          tiposMpr,
+        );
         if (asa === undefined) return;
         if (asa) this.nombre = asa.name;
         this.modificado = false;
@@ -220,8 +283,19 @@ function preguntaSiNoCancelar(texto: string): Promise<'si' | 'no' | 'cancelar'> 
     };
     dialogo.append(
       elemento('h2', {}, 'Velmo'),
-      elemento('div', { class: 'cuerpo' }, elemento('span', { class: 'icono pregunta' }, '?'), elemento('p', {}, texto)),
-      elemento('div', { class: 'botones' }, boton('Sí', 'si'), boton('No', 'no'), boton('Cancelar', 'cancelar')),
+      elemento(
+        'div',
+        { class: 'cuerpo' },
+        elemento('span', { class: 'icono pregunta' }, '?'),
+        elemento('p', {}, texto),
+      ),
+      elemento(
+        'div',
+        { class: 'botones' },
+        boton('Sí', 'si'),
+        boton('No', 'no'),
+        boton('Cancelar', 'cancelar'),
+      ),
     );
     dialogo.addEventListener('close', () => {
       dialogo.remove();

@@ -1,12 +1,28 @@
 // The simulator: opens an executable in the module, shows every state picture and drives the commands. All
 // the running (cycles, instructions, breakpoints, the every-50 question, limits) happens inside the module.
 import type {
-  Anfitrion, Caja, ControlV1, Dibujo, EjecucionPorTramos, Foto, ModuloVelmo, ResultadoEjecucion, Simulacion,
+  Anfitrion,
+  Caja,
+  ControlV1,
+  Dibujo,
+  EjecucionPorTramos,
+  Foto,
+  ModuloVelmo,
+  ResultadoEjecucion,
+  Simulacion,
 } from './modulo';
 import { DiagramaRutaDatos, DiagramaUnidadControl, type Formato } from './diagramas';
 import { VistaMemoria } from './memoria';
 import { EditorMicroprograma, tablaMicroprograma } from './microprograma';
-import { abreAyuda, cajasPendientes, elemento, encolaCaja, formulario, radio, ventanaInformativa } from './dialogos';
+import {
+  abreAyuda,
+  cajasPendientes,
+  elemento,
+  encolaCaja,
+  formulario,
+  radio,
+  ventanaInformativa,
+} from './dialogos';
 import { abreArchivo, descarga } from './archivos';
 
 export type Velocidad = 'animada' | 'rapida';
@@ -30,9 +46,21 @@ const titulosSonda: Record<string, string> = {
 };
 
 /** The picture windows opened by a click on a datapath element, as on the desktop. */
-const zonasRutaDatos: { dentro: (x: number, y: number, v3: boolean) => boolean; titulo: string; imagen: string }[] = [
-  { dentro: (x, y) => x > 244 && x < 470 && y > 501 && y < 567, titulo: 'Detalles de la Alu', imagen: 'MAPAALU' },
-  { dentro: (x, y) => x > 454 && x <= 560 && y >= 48 && y <= 288, titulo: 'Detalles de la Memoria', imagen: 'MAPAMEMORIA' },
+const zonasRutaDatos: {
+  dentro: (x: number, y: number, v3: boolean) => boolean;
+  titulo: string;
+  imagen: string;
+}[] = [
+  {
+    dentro: (x, y) => x > 244 && x < 470 && y > 501 && y < 567,
+    titulo: 'Detalles de la Alu',
+    imagen: 'MAPAALU',
+  },
+  {
+    dentro: (x, y) => x > 454 && x <= 560 && y >= 48 && y <= 288,
+    titulo: 'Detalles de la Memoria',
+    imagen: 'MAPAMEMORIA',
+  },
   {
     dentro: (x, y, v3) =>
       (x >= 128 && x < 170 && ((y >= 48 && y < 160) || (y > 320 && y < 430))) ||
@@ -42,8 +70,16 @@ const zonasRutaDatos: { dentro: (x: number, y: number, v3: boolean) => boolean; 
     titulo: 'Detalles Registro',
     imagen: 'MAPAREG',
   },
-  { dentro: (x, y) => x > 227 && x < 268 && y > 77 && y < 118, titulo: 'Detalles Incrementador', imagen: 'MAPAINC' },
-  { dentro: (x, y) => x > 197 && x < 268 && y >= 170 && y <= 288, titulo: 'Detalles Multiplexor', imagen: 'MAPAMUX' },
+  {
+    dentro: (x, y) => x > 227 && x < 268 && y > 77 && y < 118,
+    titulo: 'Detalles Incrementador',
+    imagen: 'MAPAINC',
+  },
+  {
+    dentro: (x, y) => x > 197 && x < 268 && y >= 170 && y <= 288,
+    titulo: 'Detalles Multiplexor',
+    imagen: 'MAPAMUX',
+  },
 ];
 
 const esperaMs = (ms: number) => new Promise((r) => setTimeout(r, ms));
@@ -105,23 +141,59 @@ export class Simulador {
     this.barra = elemento('div', { class: 'barra', role: 'toolbar' });
     const b = (id: string, texto: string, icono: string, ayuda: string, f: () => void, siempre = false) => {
       const boton = elemento('button', { title: ayuda, 'data-orden': id });
-      boton.append(elemento('img', { src: `imagenes/iconos/${icono}.svg`, alt: '' }), elemento('span', {}, texto));
+      boton.append(
+        elemento('img', { src: `imagenes/iconos/${icono}.svg`, alt: '' }),
+        elemento('span', {}, texto),
+      );
       boton.addEventListener('click', f);
       if (!siempre) this.botones.set(id, boton);
       this.barra.append(boton);
     };
-    b('cargar', 'Cargar', 'abrir_ejecutable', 'Cargar Ejecutable de Velmo (Ctrl+O)', () => void this.cargaEjecutable(), true);
+    b(
+      'cargar',
+      'Cargar',
+      'abrir_ejecutable',
+      'Cargar Ejecutable de Velmo (Ctrl+O)',
+      () => void this.cargaEjecutable(),
+      true,
+    );
     b('cerrar', 'Cerrar', 'cerrar', 'Cerrar', () => this.cierra());
     b('ciclo', 'Ciclo', 'ciclo', 'Ejecuta 1 Ciclo (F6)', () => void this.ciclo());
-    b('instruccion', 'Instrucción', 'instruccion', 'Ejecuta 1 Instrucción (F7)', () => void this.corre('instrucciones', 1));
+    b(
+      'instruccion',
+      'Instrucción',
+      'instruccion',
+      'Ejecuta 1 Instrucción (F7)',
+      () => void this.corre('instrucciones', 1),
+    );
     b('n', 'N instr.', 'ejecutar_n', 'Ejecuta N Instrucciones (Ctrl+F5)', () => void this.ejecutaN());
-    b('breakpoint', 'Hasta breakpoint', 'breakpoint', 'Ejecutar Hasta Breakpoint (F5)', () => void this.corre('breakpoint', 0));
-    b('ciclo-anterior', 'Ciclo ant.', 'ciclo_anterior', 'Ciclo anterior (Mayúsculas+F6)', () => this.atras('ciclo'));
-    b('instruccion-anterior', 'Instr. ant.', 'instruccion_anterior', 'Instrucción anterior (Mayúsculas+F7)', () => this.atras('instruccion'));
+    b(
+      'breakpoint',
+      'Hasta breakpoint',
+      'breakpoint',
+      'Ejecutar Hasta Breakpoint (F5)',
+      () => void this.corre('breakpoint', 0),
+    );
+    b('ciclo-anterior', 'Ciclo ant.', 'ciclo_anterior', 'Ciclo anterior (Mayúsculas+F6)', () =>
+      this.atras('ciclo'),
+    );
+    b(
+      'instruccion-anterior',
+      'Instr. ant.',
+      'instruccion_anterior',
+      'Instrucción anterior (Mayúsculas+F7)',
+      () => this.atras('instruccion'),
+    );
     b('detener', 'Detener', 'cerrar', 'Detiene la ejecución en curso (Esc)', () => this.ejecucion?.detener());
     b('reset', 'Reset', 'reset', 'Reset (Ctrl+F2)', () => void this.reset());
     b('monitorizar', 'Monitorizar', 'monitorizar', 'Monitoriza señales (F8)', () => void this.monitoriza());
-    b('microprograma', 'Microprograma', 'microprograma', 'Detalles del Microprograma', () => void this.muestraMicroprograma());
+    b(
+      'microprograma',
+      'Microprograma',
+      'microprograma',
+      'Detalles del Microprograma',
+      () => void this.muestraMicroprograma(),
+    );
     b('alu', 'ALU', 'alu', 'Configuración de la ALU', () => void this.editor.configuraAlu());
     b('csv', 'Traza CSV', 'guardar_traza', 'Guardar traza (CSV)', () => this.traza('csv'));
     b('vcd', 'Traza VCD', 'guardar_traza', 'Guardar traza (VCD)', () => this.traza('vcd'));
@@ -145,12 +217,23 @@ export class Simulador {
     this.escena = elemento(
       'div',
       { class: 'escena', hidden: '' },
-      elemento('section', { class: 'panel ruta', 'data-ayuda': 'unidadProceso' }, this.tituloRuta, this.ruta.svg),
+      elemento(
+        'section',
+        { class: 'panel ruta', 'data-ayuda': 'unidadProceso' },
+        this.tituloRuta,
+        this.ruta.svg,
+      ),
       panel('Memoria', 'memoria', this.memoria.raiz),
       elemento(
         'div',
         { class: 'lateral' },
-        elemento('section', { class: 'panel uc', 'data-ayuda': 'unidadControl' }, this.tituloUc, this.uc.svg, this.estadoUc),
+        elemento(
+          'section',
+          { class: 'panel uc', 'data-ayuda': 'unidadControl' },
+          this.tituloUc,
+          this.uc.svg,
+          this.estadoUc,
+        ),
         panel('EstadoDeEjecucion', 'estado', this.contadores),
         panel('Registros Ruta de Datos', 'registros', this.registros),
         panel('Cables Control', 'senalesControl', this.cablesControl),
@@ -161,7 +244,11 @@ export class Simulador {
     this.vacia = elemento(
       'div',
       { class: 'sin-simulacion' },
-      elemento('p', {}, 'No hay ninguna simulación abierta. Cargue un ejecutable (.vlx) o monte un fuente en el Montador.'),
+      elemento(
+        'p',
+        {},
+        'No hay ninguna simulación abierta. Cargue un ejecutable (.vlx) o monte un fuente en el Montador.',
+      ),
       ejemplos,
     );
     raiz.append(this.barra, this.vacia, this.escena, this.estado);
@@ -192,7 +279,10 @@ export class Simulador {
     })();
     if (!orden) return false;
     e.preventDefault();
-    const boton = orden === 'cargar' ? this.barra.querySelector<HTMLButtonElement>('[data-orden=cargar]') : this.botones.get(orden);
+    const boton =
+      orden === 'cargar'
+        ? this.barra.querySelector<HTMLButtonElement>('[data-orden=cargar]')
+        : this.botones.get(orden);
     if (boton && !boton.disabled) boton.click();
     return true;
   }
@@ -213,7 +303,9 @@ export class Simulador {
   }
 
   private async cargaEjecutable() {
-    const archivo = await abreArchivo([{ descripcion: 'Ejecutables de Velmo (*.vlx)', extensiones: ['.vlx'] }]);
+    const archivo = await abreArchivo([
+      { descripcion: 'Ejecutables de Velmo (*.vlx)', extensiones: ['.vlx'] },
+    ]);
     if (archivo) await this.abre(archivo.nombre, archivo.bytes, { interactiva: true });
   }
 
@@ -223,7 +315,10 @@ export class Simulador {
       'Elige Control',
       (f) => {
         const grupo = elemento('fieldset', {}, elemento('legend', {}, ' Cableado '));
-        grupo.append(radio('tipo', 'normal', 'Normal', eleccion !== 'optimizado'), radio('tipo', 'optimizado', 'Optimizado', eleccion === 'optimizado'));
+        grupo.append(
+          radio('tipo', 'normal', 'Normal', eleccion !== 'optimizado'),
+          radio('tipo', 'optimizado', 'Optimizado', eleccion === 'optimizado'),
+        );
         const cableado = radio('clase', 'cableado', 'Control Cableado', eleccion !== 'microprogramado');
         const micro = radio('clase', 'micro', 'Control MicroProgramado', eleccion === 'microprogramado');
         f.append(cableado, grupo, micro);
@@ -269,14 +364,20 @@ export class Simulador {
       return false;
     }
     let control: ControlV1 | undefined;
-    if (version === 1) control = opciones.control ?? (opciones.interactiva ? await this.eligeControl() : 'normal');
+    if (version === 1)
+      control = opciones.control ?? (opciones.interactiva ? await this.eligeControl() : 'normal');
     if (version === 3) {
       const mpr = opciones.microprograma ? await opciones.microprograma() : null;
       if (mpr) await this.editor.carga(`${nombre.replace(/\.vlx$/i, '')}.mpr`, mpr);
       else if (opciones.interactiva) await this.editor.muestra(true);
     }
     this.sim = this.modulo.abrir(
-      { nombre, ejecutable, control, ...(version === 3 ? { microprograma: this.editor.filas, alu: this.editor.alu } : {}) },
+      {
+        nombre,
+        ejecutable,
+        control,
+        ...(version === 3 ? { microprograma: this.editor.filas, alu: this.editor.alu } : {}),
+      },
       this.anfitrion,
     );
     this.sim.apertura();
@@ -330,14 +431,19 @@ export class Simulador {
     this.tituloRuta.textContent = foto.captions[0] ?? 'UnidadProceso';
     this.tituloUc.textContent = foto.captions[1] ?? 'Unidad de control';
     const micro = foto.control === 'microprogramado' || foto.control === 'microprogramable';
-    this.estadoUc.textContent = micro ? `Microinstrucción: ${foto.filaMicroprograma}` : `Estado: s${foto.estado}`;
+    this.estadoUc.textContent = micro
+      ? `Microinstrucción: ${foto.filaMicroprograma}`
+      : `Estado: s${foto.estado}`;
     const registros = [...foto.registros];
-    if (foto.version === 3) registros.push({ nombre: 'RegAux', valor: foto.regAux.toString(2).padStart(7, '0') });
+    if (foto.version === 3)
+      registros.push({ nombre: 'RegAux', valor: foto.regAux.toString(2).padStart(7, '0') });
     this.registros.replaceChildren(
       ...registros.map((r) => elemento('tr', {}, elemento('th', {}, r.nombre), elemento('td', {}, r.valor))),
     );
     this.cablesMemoria.replaceChildren(
-      ...foto.senalesMemoria.map((r) => elemento('tr', {}, elemento('th', {}, r.nombre), elemento('td', {}, r.valor.trim()))),
+      ...foto.senalesMemoria.map((r) =>
+        elemento('tr', {}, elemento('th', {}, r.nombre), elemento('td', {}, r.valor.trim())),
+      ),
     );
     const control = foto.senalesControl;
     const filas: HTMLTableRowElement[] = [];
@@ -348,13 +454,27 @@ export class Simulador {
     }
     this.cablesControl.replaceChildren(...filas);
     this.contadores.replaceChildren(
-      elemento('tr', {}, elemento('th', {}, 'Nº Ciclos: '), elemento('td', { 'data-contador': 'ciclos' }, String(foto.ciclos))),
-      elemento('tr', {}, elemento('th', {}, 'Nº Instrucciones:'), elemento('td', { 'data-contador': 'instrucciones' }, String(Math.max(0, foto.instrucciones)))),
+      elemento(
+        'tr',
+        {},
+        elemento('th', {}, 'Nº Ciclos: '),
+        elemento('td', { 'data-contador': 'ciclos' }, String(foto.ciclos)),
+      ),
+      elemento(
+        'tr',
+        {},
+        elemento('th', {}, 'Nº Instrucciones:'),
+        elemento('td', { 'data-contador': 'instrucciones' }, String(Math.max(0, foto.instrucciones))),
+      ),
     );
     this.panelMicro.hidden = !micro;
     if (micro) {
       this.vistaMicro.replaceChildren(
-        tablaMicroprograma(this.dibujo, foto.control === 'microprogramable' ? this.editor.filas : null, foto.filaMicroprograma),
+        tablaMicroprograma(
+          this.dibujo,
+          foto.control === 'microprogramable' ? this.editor.filas : null,
+          foto.filaMicroprograma,
+        ),
       );
     }
   }
@@ -371,7 +491,9 @@ export class Simulador {
       breakpoint: `Punto de ruptura alcanzado en la dirección ${this.foto?.filaActual ?? ''}.`,
       detenidaPorUsuario: 'Ejecución detenida.',
       nadaQueDeshacer:
-        atras === 'ciclo' ? 'No hay ciclos anteriores que deshacer' : 'No hay instrucciones anteriores que deshacer',
+        atras === 'ciclo'
+          ? 'No hay ciclos anteriores que deshacer'
+          : 'No hay instrucciones anteriores que deshacer',
     };
     this.ponEstado([r.error || motivo[r.fin] || '', cuenta].filter(Boolean).join(' '));
   }
@@ -396,7 +518,11 @@ export class Simulador {
    * A run sliced by the module: animated, one cycle per slice with the clock flash; fast, as many cycles as fit
    * in a frame, the panels repainted once per frame.
    */
-  async corre(tipo: 'ciclos' | 'instrucciones' | 'breakpoint', n: number, velocidad = this.velocidad): Promise<ResultadoEjecucion | null> {
+  async corre(
+    tipo: 'ciclos' | 'instrucciones' | 'breakpoint',
+    n: number,
+    velocidad = this.velocidad,
+  ): Promise<ResultadoEjecucion | null> {
     if (!this.sim || this.ejecucion) return null;
     const tramo = this.sim.porTramos(tipo, n);
     this.ejecucion = tramo;
@@ -440,7 +566,12 @@ export class Simulador {
   private async ejecutaN() {
     let n = 0;
     const aceptado = await formulario('Ejecuta N Instrucciones', (f) => {
-      const campo = elemento('input', { type: 'text', inputmode: 'numeric', value: '0', 'aria-label': 'Número de instrucciones' });
+      const campo = elemento('input', {
+        type: 'text',
+        inputmode: 'numeric',
+        value: '0',
+        'aria-label': 'Número de instrucciones',
+      });
       campo.addEventListener('beforeinput', (e) => {
         if (e.data && /\D/.test(e.data)) e.preventDefault();
       });
@@ -460,9 +591,24 @@ export class Simulador {
         marca.checked = s.activa;
         marca.addEventListener('change', () => (s.activa = marca.checked));
         const grupo = elemento('span', { class: 'formatos' });
-        for (const [valor, texto] of [['bin', 'Bin'], ['hex', 'Hex'], ['int', 'Int']]) grupo.append(radio(`formato-${i}`, valor, texto, s.formato === valor));
-        grupo.addEventListener('change', (e) => (s.formato = (e.target as HTMLInputElement).value as Formato));
-        f.append(elemento('div', { class: 'fila-sonda' }, elemento('label', {}, marca, ' ', titulosSonda[nombre] ?? nombre), grupo));
+        for (const [valor, texto] of [
+          ['bin', 'Bin'],
+          ['hex', 'Hex'],
+          ['int', 'Int'],
+        ])
+          grupo.append(radio(`formato-${i}`, valor, texto, s.formato === valor));
+        grupo.addEventListener(
+          'change',
+          (e) => (s.formato = (e.target as HTMLInputElement).value as Formato),
+        );
+        f.append(
+          elemento(
+            'div',
+            { class: 'fila-sonda' },
+            elemento('label', {}, marca, ' ', titulosSonda[nombre] ?? nombre),
+            grupo,
+          ),
+        );
       }
     });
     if (!aceptado) return;
@@ -477,13 +623,21 @@ export class Simulador {
       await this.editor.muestra(false);
       return;
     }
-    ventanaInformativa('Microprograma', tablaMicroprograma(this.dibujo, null, foto.filaMicroprograma), 'Cerrar', 'ancha');
+    ventanaInformativa(
+      'Microprograma',
+      tablaMicroprograma(this.dibujo, null, foto.filaMicroprograma),
+      'Cerrar',
+      'ancha',
+    );
   }
 
   private coordenadas(svg: SVGSVGElement, e: MouseEvent): [number, number] {
     const caja = svg.getBoundingClientRect();
     const vista = svg.viewBox.baseVal;
-    return [((e.clientX - caja.left) * vista.width) / caja.width, ((e.clientY - caja.top) * vista.height) / caja.height];
+    return [
+      ((e.clientX - caja.left) * vista.width) / caja.width,
+      ((e.clientY - caja.top) * vista.height) / caja.height,
+    ];
   }
 
   private pulsaRutaDatos(e: MouseEvent) {
@@ -493,7 +647,10 @@ export class Simulador {
     const zona = zonasRutaDatos.find((z) => z.dentro(x, y, v3));
     if (!zona) return;
     const imagen = zona.imagen === 'MAPAALU' && v3 ? 'MAPAALUCONFIG' : zona.imagen;
-    ventanaInformativa(zona.titulo, elemento('img', { src: `imagenes/${imagen}.svg`, alt: zona.titulo, class: 'mapa' }));
+    ventanaInformativa(
+      zona.titulo,
+      elemento('img', { src: `imagenes/${imagen}.svg`, alt: zona.titulo, class: 'mapa' }),
+    );
   }
 
   /** The datapath's pop-up menu: the simulator's manual and the monitor dialog. */
@@ -528,20 +685,38 @@ export class Simulador {
     const micro = foto.control === 'microprogramado' || foto.control === 'microprogramable';
     if (micro) {
       if (x > 35 && x < 125 && y > 144 && y < 195) {
-        ventanaInformativa('Secuenciador', elemento('img', { src: 'imagenes/MAPASECU.svg', alt: 'Secuenciador', class: 'mapa' }));
+        ventanaInformativa(
+          'Secuenciador',
+          elemento('img', { src: 'imagenes/MAPASECU.svg', alt: 'Secuenciador', class: 'mapa' }),
+        );
       } else if (x >= 96 && x < 300 && y > 10 && y < 110) void this.muestraMicroprograma();
       return;
     }
     if (x > 97 && x < 285 && y > 15 && y < 105) {
-      const imagen = { normal: 'ESTADOSNORMAL', optimizado: 'ESTADOSOPTIMIZADA', modificado: 'ESTADOSVL1MODIF' }[foto.control as string];
-      const titulo = foto.control === 'optimizado' ? 'U.C. Cableada Optimizada: Máquina de Estados y Señales ' : 'Diagrama de estados';
-      if (imagen) ventanaInformativa(titulo, elemento('img', { src: `imagenes/${imagen}.svg`, alt: titulo, class: 'mapa grande' }));
+      const imagen = {
+        normal: 'ESTADOSNORMAL',
+        optimizado: 'ESTADOSOPTIMIZADA',
+        modificado: 'ESTADOSVL1MODIF',
+      }[foto.control as string];
+      const titulo =
+        foto.control === 'optimizado'
+          ? 'U.C. Cableada Optimizada: Máquina de Estados y Señales '
+          : 'Diagrama de estados';
+      if (imagen)
+        ventanaInformativa(
+          titulo,
+          elemento('img', { src: `imagenes/${imagen}.svg`, alt: titulo, class: 'mapa grande' }),
+        );
     }
   }
 
   private traza(formato: 'csv' | 'vcd') {
     if (!this.sim) return;
     const base = this.nombre.replace(/\.vlx$/i, '');
-    descarga(`${base}.${formato}`, formato === 'csv' ? this.sim.trazaCsv() : this.sim.trazaVcd(), 'text/plain');
+    descarga(
+      `${base}.${formato}`,
+      formato === 'csv' ? this.sim.trazaCsv() : this.sim.trazaVcd(),
+      'text/plain',
+    );
   }
 }
