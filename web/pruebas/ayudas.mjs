@@ -20,7 +20,7 @@ export async function arranca() {
   const navegador = await chromium.launch({
     executablePath: process.env.VELMO_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--font-render-hinting=none'],
+    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--font-render-hinting=none'],
   });
   // Served from a sub-folder path too: every reference of the site is relative.
   const url = `http://127.0.0.1:${servidor.address().port}/curso/velmo/`;
