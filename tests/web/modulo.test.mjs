@@ -121,7 +121,15 @@ test('a No to the every-50 question stops the run, blocking or in slices alike',
   assert.equal(r1.fin, 'detenidaPorUsuario');
   assert.equal(r1.instrucciones, 50);
 
+  // The answer may look at the simulation but not start another command in the middle of this one.
   const h2 = anfitrion(false);
+  const pregunta = h2.pregunta;
+  h2.pregunta = (texto) => {
+    assert.equal(porTramos.foto().instrucciones, h2.preguntas.length * 50 + 50);
+    assert.throws(() => porTramos.ciclo(), /ejecutando otra orden/);
+    assert.throws(() => porTramos.libera(), /ejecutando otra orden/);
+    return pregunta(texto);
+  };
   const porTramos = M.abrir(opciones, h2);
   const tramos = porTramos.porTramos('instrucciones', 120);
   let r2;
@@ -191,6 +199,15 @@ test('bad input gives the desktop\'s messages and never breaks the module', () =
   const fallido = M.montar(enorme, 'enorme.vlx');
   assert.deepEqual(fallido.mensajes, [{ clase: 'error', linea: -1, texto: 'LexLib: yytext overflow' }]);
   assert.equal(fallido.ejecutable.length, 0);
+
+  // A page answer that throws fails the run as a machine fault does; the simulation goes on.
+  const sim = M.abrir({ nombre: 'plantilla.vlx', ejecutable: montaje.ejecutable },
+    { mensaje() {}, pregunta() { throw new Error('sin respuesta'); } });
+  const roto = sim.instrucciones(60);
+  assert.deepEqual([roto.fin, roto.instrucciones, roto.error],
+    ['error', 50, 'La página falló al contestar: sin respuesta']);
+  assert.equal(sim.instruccion().fin, 'completada');
+  sim.libera();
 
   // Still whole after all that.
   assert.deepEqual(M.montar(M.conLineaFinal(M.plantilla(1)), 'plantilla.vlx'), montaje);

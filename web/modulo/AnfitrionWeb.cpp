@@ -1,6 +1,7 @@
 #include "AnfitrionWeb.h"
 
 #include <cstddef>
+#include <stdexcept>
 #include <utility>
 
 namespace velmo {
@@ -42,14 +43,22 @@ bool AnfitrionWeb::Tiene(const char* metodo) const {
            pagina_[metodo].typeOf().as<std::string>() == "function";
 }
 
+val AnfitrionWeb::Llama(const char* metodo, const val& a, const val& b) {
+    const val r = val::module_property("_llamaPagina")(pagina_, std::string(metodo), a, b);
+    if (r.hasOwnProperty("error")) {
+        throw std::runtime_error("La página falló al contestar: " + r["error"].as<std::string>());
+    }
+    return r["valor"];
+}
+
 void AnfitrionWeb::MuestraMensaje(const std::string& texto, const std::string& titulo, IconoMensaje icono) {
     if (Tiene("mensaje")) {
-        pagina_.call<void>("mensaje", CajaJs(texto, titulo, icono));
+        Llama("mensaje", CajaJs(texto, titulo, icono), val::undefined());
     }
 }
 
 bool AnfitrionWeb::PreguntaSiNo(const std::string& texto, const std::string& titulo) {
-    return !Tiene("pregunta") || pagina_.call<bool>("pregunta", texto, titulo);
+    return !Tiene("pregunta") || Llama("pregunta", val(texto), val(titulo)).as<bool>();
 }
 
 Respuesta AnfitrionWeb::PreguntaSiNoCancelar(const std::string& texto, const std::string& titulo) {
@@ -62,7 +71,7 @@ int AnfitrionWeb::OpcionAlu(int cop) {
 
 void AnfitrionWeb::AvisoBreakpoint() {
     if (Tiene("avisoBreakpoint")) {
-        pagina_.call<void>("avisoBreakpoint");
+        Llama("avisoBreakpoint", val::undefined(), val::undefined());
     }
 }
 

@@ -15,7 +15,8 @@ namespace velmo {
 class AnfitrionWeb : public AnfitrionMaquina {
 public:
     /// `pagina`: { mensaje(caja), pregunta(texto, titulo), avisoBreakpoint?() }; a missing answer is taken
-    /// as a box nobody sees and a question answered Yes.
+    /// as a box nobody sees and a question answered Yes. An answer that throws fails the cycle or the
+    /// opening under way, as a fault of the machine would.
     explicit AnfitrionWeb(emscripten::val pagina);
 
     TTipoControl control = tnormal;
@@ -43,6 +44,8 @@ public:
 
 private:
     bool Tiene(const char* metodo) const;
+    /// Calls the page's `metodo`; what the page throws becomes a std::runtime_error here.
+    emscripten::val Llama(const char* metodo, const emscripten::val& a, const emscripten::val& b);
 
     emscripten::val pagina_;
 };

@@ -148,6 +148,7 @@ public:
 
     /// Starts a run in slices (ending the one under way, if any); its number for Avanza.
     int PorTramos(const std::string& tipo, val n, val maxCiclos) {
+        const Ocupada ocupada(*this);
         const TipoEjecucion t = TipoEjecucionDeJs(tipo);
         const std::int64_t cuantos = EnteroDeJs(n, 1);
         tramos_ = std::make_unique<EjecucionPorTramos>(sesion_->PorTramos(t, cuantos, Limite(maxCiclos)));
@@ -161,6 +162,7 @@ public:
             r.fin = FinEjecucion::DetenidaPorUsuario;
             return ResultadoAJs(r);
         }
+        const Ocupada ocupada(*this);
         const std::int64_t tramo = EnteroDeJs(maxCiclos, 1);
         if (tramo < 1) {
             LanzaErrorJs("Cada tramo ejecuta al menos un ciclo");
@@ -175,6 +177,7 @@ public:
     }
 
     void Reinicia() {
+        const Ocupada ocupada(*this);
         tramos_.reset();
         sesion_->Reinicia();
     }
@@ -200,8 +203,30 @@ public:
     void SetOpcionesAlu(val alu) { anfitrion_.opcionesAlu = OpcionesAluDeJs(alu); }
     void SetMicroprograma(val m) { anfitrion_.microprograma = MicroprogramaDeJs(m); }
 
+    /// A command is under way: the page is answering one of its boxes or questions.
+    bool EnCurso() const { return ocupada_; }
+
 private:
+    /// While a command runs, the page's answers may look (foto), stop (detener) or choose (breakpoints,
+    /// options), but not start another command: that would pull the run out from under itself.
+    class Ocupada {
+    public:
+        explicit Ocupada(SimulacionWeb& s) : s_(s) {
+            if (s_.ocupada_) {
+                LanzaErrorJs("La simulación está ejecutando otra orden");
+            }
+            s_.ocupada_ = true;
+        }
+        ~Ocupada() { s_.ocupada_ = false; }
+        Ocupada(const Ocupada&) = delete;
+        Ocupada& operator=(const Ocupada&) = delete;
+
+    private:
+        SimulacionWeb& s_;
+    };
+
     template <class F> val Orden(F&& f) {
+        const Ocupada ocupada(*this);
         tramos_.reset(); // any other command ends a run in slices
         return ResultadoAJs(f());
     }
@@ -218,6 +243,7 @@ private:
     std::unique_ptr<SesionSimulacion> sesion_;
     std::unique_ptr<EjecucionPorTramos> tramos_;
     int numeroTramos_ = 0;
+    bool ocupada_ = false;
 };
 
 // ------------------------------------------------------------------------------------------------------
@@ -474,9 +500,7 @@ val DibujoJs() {
     dibujo.set("ayudas", ayudas);
     val colores = val::object();
     for (const ColorDibujo& c : kColoresDibujo) {
-        char texto[8];
-        std::snprintf(texto, sizeof texto, "#%06x", c.rgb & 0xFFFFFFU);
-        colores.set(std::string(c.nombre), std::string(texto));
+        colores.set(std::string(c.nombre), ColorJs(static_cast<TColorRGB>(c.rgb)));
     }
     dibujo.set("colores", colores);
     return dibujo;
@@ -510,6 +534,7 @@ EMSCRIPTEN_BINDINGS(velmo) {
             "_avanza", +[](SimulacionWeb& s, int numero,
                            val max) { return Protege([&] { return s.Avanza(numero, max); }); })
         .function("_detenerTramos", &SimulacionWeb::DetenerTramos)
+        .function("_enCurso", &SimulacionWeb::EnCurso)
         .function(
             "cicloAnterior", +[](SimulacionWeb& s) { return Protege([&] { return s.CicloAnterior(); }); })
         .function(

@@ -1,5 +1,15 @@
 // The JavaScript face of the page module over its embind bindings: optional arguments, the run in slices
 // as an object, and libera().
+// The page's answers are called through this: an exception of the page comes back as data, and the C++
+// side turns it into one of its own, so the engine's frames unwind and the run ends with 'error'.
+Module['_llamaPagina'] = function (pagina, metodo, a, b) {
+  try {
+    return { 'valor': pagina[metodo](a, b) };
+  } catch (e) {
+    return { 'error': String(e && e.message !== undefined ? e.message : e) };
+  }
+};
+
 // The bound classes exist once the runtime has started, before the module's promise resolves.
 (function () {
   const anterior = Module['onRuntimeInitialized'];
@@ -20,7 +30,10 @@ function caraJavaScript() {
       'detener': function () { sim['_detenerTramos'](numero); },
     };
   };
-  S['libera'] = function () { this['delete'](); };
+  S['libera'] = function () {
+    if (this['_enCurso']()) throw new Error('La simulación está ejecutando otra orden');
+    this['delete']();
+  };
   Module['montar'] = function (texto, nombre) { return Module['_montar'](texto, nombre); };
   Module['abrir'] = function (opciones, anfitrion) { return Module['_abrir'](opciones, anfitrion); };
   Module['leeMicroprograma'] = function (bytes, nombre) { return Module['_leeMicroprograma'](bytes, nombre); };

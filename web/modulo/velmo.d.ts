@@ -41,7 +41,10 @@ export interface OpcionesApertura {
   alu?: [number, number, number, number]; // selected item of each ALU option group (-1 none), default [0,0,0,0]
 }
 
-/** What the page answers while the engine runs (synchronously, inside a call; they must not throw). */
+/** What the page answers while the engine runs (synchronously, inside a call). An answer that throws fails
+ *  the command under way: a run ends with fin 'error' (error: "La página falló al contestar: ..."), abrir()
+ *  throws. While a command runs, an answer may call foto(), detener(), conmutaBreakpoint() and the set...()
+ *  methods; another command (or libera()) throws. */
 export interface Anfitrion {
   mensaje(caja: Caja): void;                        // information/warning/error boxes
   pregunta(texto: string, titulo: string): boolean; // yes/no questions (e.g. the every-50 question)
