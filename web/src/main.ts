@@ -14,8 +14,9 @@ function muestraPestana(cual: 'montador' | 'simulador') {
 }
 
 async function leeBytes(url: string): Promise<Uint8Array> {
-  const respuesta = await fetch(url);
-  if (!respuesta.ok) throw new Error(`No se puede leer ${url} (${respuesta.status})`);
+  // A host that refuses other sites (CORS) or no network at all fail the same way for the user.
+  const respuesta = await fetch(url).catch(() => null);
+  if (!respuesta?.ok) throw new Error(`No se puede leer ${url}${respuesta ? ` (${respuesta.status})` : ''}`);
   return new Uint8Array(await respuesta.arrayBuffer());
 }
 
