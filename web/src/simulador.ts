@@ -139,64 +139,42 @@ export class Simulador {
     this.estado = elemento('p', { class: 'estado-simulacion', role: 'status' });
 
     this.barra = elemento('div', { class: 'barra', role: 'toolbar' });
-    const b = (id: string, texto: string, icono: string, ayuda: string, f: () => void, siempre = false) => {
+    // Commands of the tool bar: id, caption, icon, hint (with the desktop's key) and action. "Cargar" is
+    // always available; the others follow the simulation's state (actualizaOrdenes).
+    // prettier-ignore
+    const ordenes: [string, string, string, string, () => void][] = [
+      ['cargar', 'Cargar', 'abrir_ejecutable', 'Cargar Ejecutable de Velmo (Ctrl+O)',
+        () => void this.cargaEjecutable()],
+      ['cerrar', 'Cerrar', 'cerrar', 'Cerrar', () => this.cierra()],
+      ['ciclo', 'Ciclo', 'ciclo', 'Ejecuta 1 Ciclo (F6)', () => void this.ciclo()],
+      ['instruccion', 'Instrucción', 'instruccion', 'Ejecuta 1 Instrucción (F7)',
+        () => void this.corre('instrucciones', 1)],
+      ['n', 'N instr.', 'ejecutar_n', 'Ejecuta N Instrucciones (Ctrl+F5)', () => void this.ejecutaN()],
+      ['breakpoint', 'Hasta breakpoint', 'breakpoint', 'Ejecutar Hasta Breakpoint (F5)',
+        () => void this.corre('breakpoint', 0)],
+      ['ciclo-anterior', 'Ciclo ant.', 'ciclo_anterior', 'Ciclo anterior (Mayúsculas+F6)',
+        () => this.atras('ciclo')],
+      ['instruccion-anterior', 'Instr. ant.', 'instruccion_anterior', 'Instrucción anterior (Mayúsculas+F7)',
+        () => this.atras('instruccion')],
+      ['detener', 'Detener', 'cerrar', 'Detiene la ejecución en curso (Esc)', () => this.ejecucion?.detener()],
+      ['reset', 'Reset', 'reset', 'Reset (Ctrl+F2)', () => void this.reset()],
+      ['monitorizar', 'Monitorizar', 'monitorizar', 'Monitoriza señales (F8)', () => void this.monitoriza()],
+      ['microprograma', 'Microprograma', 'microprograma', 'Detalles del Microprograma',
+        () => void this.muestraMicroprograma()],
+      ['alu', 'ALU', 'alu', 'Configuración de la ALU', () => void this.editor.configuraAlu()],
+      ['csv', 'Traza CSV', 'guardar_traza', 'Guardar traza (CSV)', () => this.traza('csv')],
+      ['vcd', 'Traza VCD', 'guardar_traza', 'Guardar traza (VCD)', () => this.traza('vcd')],
+    ];
+    for (const [id, texto, icono, ayuda, f] of ordenes) {
       const boton = elemento('button', { title: ayuda, 'data-orden': id });
       boton.append(
         elemento('img', { src: `imagenes/iconos/${icono}.svg`, alt: '' }),
         elemento('span', {}, texto),
       );
       boton.addEventListener('click', f);
-      if (!siempre) this.botones.set(id, boton);
+      if (id !== 'cargar') this.botones.set(id, boton);
       this.barra.append(boton);
-    };
-    b(
-      'cargar',
-      'Cargar',
-      'abrir_ejecutable',
-      'Cargar Ejecutable de Velmo (Ctrl+O)',
-      () => void this.cargaEjecutable(),
-      true,
-    );
-    b('cerrar', 'Cerrar', 'cerrar', 'Cerrar', () => this.cierra());
-    b('ciclo', 'Ciclo', 'ciclo', 'Ejecuta 1 Ciclo (F6)', () => void this.ciclo());
-    b(
-      'instruccion',
-      'Instrucción',
-      'instruccion',
-      'Ejecuta 1 Instrucción (F7)',
-      () => void this.corre('instrucciones', 1),
-    );
-    b('n', 'N instr.', 'ejecutar_n', 'Ejecuta N Instrucciones (Ctrl+F5)', () => void this.ejecutaN());
-    b(
-      'breakpoint',
-      'Hasta breakpoint',
-      'breakpoint',
-      'Ejecutar Hasta Breakpoint (F5)',
-      () => void this.corre('breakpoint', 0),
-    );
-    b('ciclo-anterior', 'Ciclo ant.', 'ciclo_anterior', 'Ciclo anterior (Mayúsculas+F6)', () =>
-      this.atras('ciclo'),
-    );
-    b(
-      'instruccion-anterior',
-      'Instr. ant.',
-      'instruccion_anterior',
-      'Instrucción anterior (Mayúsculas+F7)',
-      () => this.atras('instruccion'),
-    );
-    b('detener', 'Detener', 'cerrar', 'Detiene la ejecución en curso (Esc)', () => this.ejecucion?.detener());
-    b('reset', 'Reset', 'reset', 'Reset (Ctrl+F2)', () => void this.reset());
-    b('monitorizar', 'Monitorizar', 'monitorizar', 'Monitoriza señales (F8)', () => void this.monitoriza());
-    b(
-      'microprograma',
-      'Microprograma',
-      'microprograma',
-      'Detalles del Microprograma',
-      () => void this.muestraMicroprograma(),
-    );
-    b('alu', 'ALU', 'alu', 'Configuración de la ALU', () => void this.editor.configuraAlu());
-    b('csv', 'Traza CSV', 'guardar_traza', 'Guardar traza (CSV)', () => this.traza('csv'));
-    b('vcd', 'Traza VCD', 'guardar_traza', 'Guardar traza (VCD)', () => this.traza('vcd'));
+    }
     this.selectorVelocidad = elemento(
       'select',
       { title: 'Velocidad de las ejecuciones', 'aria-label': 'Velocidad' },
