@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything (the WebAssembly build too) and runs every test, those of the
-# command-line tools against both builds; then runs the whole native suite again, the window tests included
-# (offscreen), under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds everything (the WebAssembly build and the web site too) and runs every
+# test, those of the command-line tools against both builds and the site's in a headless browser; then runs
+# the whole native suite again, the window tests included (offscreen), under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh"
 
-bash "$raiz/scripts/compilar-web.sh" "$raiz/build-web"
+bash "$raiz/scripts/web.sh" --solo-compilar
 cmake -S "$raiz" -B "$raiz/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMO_COMPILACION_WEB="$raiz/build-web"
 cmake --build "$raiz/build"
 ctest --test-dir "$raiz/build" --output-on-failure
+# The web site in Debian's Chromium, headless.
+(cd "$raiz/web" && node --test --test-concurrency=1 pruebas/)
 
 # No benchmarks and no libFuzzer targets in this tree: it only runs the tests. The tools under Node were
 # tested above; the sanitizers watch the native code.
