@@ -43,6 +43,11 @@ public:
     void SetIndiceCableIn(std::uint16_t v) { IndiceCablein = v; }
 
     static bool DireccionValida(int direccion) { return direccion >= 0 && direccion < kPalabrasMemoria; }
+
+private:
+    // Whether each word's mnemonic is CLEAR, ACUM or MOVD, kept with every write so a read compares no text.
+    std::array<bool, kPalabrasMemoria> copLargo_{};
+    void ActualizaCopLargo(std::size_t direccion);
 };
 
 } // namespace velmo

@@ -14,9 +14,13 @@ void TRegistro::Inicializa() {
 }
 
 void TRegistro::Comportamiento() {
+    Comportamiento(anfitrion().TrazaActiva());
+}
+
+void TRegistro::Comportamiento(bool traza) {
     Comportado = true;
-    const bool carga = LosCables.at(0).Valor == 1;
-    if (anfitrion().TrazaActiva()) {
+    const bool carga = LosCables[0].Valor == 1;
+    if (traza) {
         anfitrion().AnadeLineaTraza(
             (carga ? "pongo permiso carga a true del reg: " : "pongo permiso carga a false del reg: ") +
             NombreReg);
@@ -24,17 +28,17 @@ void TRegistro::Comportamiento() {
     PermisoCarga = carga ? 1 : 0;
 
     if (!m_esIR) {
-        LosCables.at(2).Valor = static_cast<std::int16_t>(ValorOUT);
+        LosCables[2].Valor = static_cast<std::int16_t>(ValorOUT);
         return;
     }
     // The IR splits its word into destination, source and opcode fields.
-    LosCables.at(2).Valor = static_cast<std::int16_t>(ValorOUT & 0x7F);
-    LosCables.at(3).Valor = static_cast<std::int16_t>((ValorOUT >> 7) & 0x7F);
+    LosCables[2].Valor = static_cast<std::int16_t>(ValorOUT & 0x7F);
+    LosCables[3].Valor = static_cast<std::int16_t>((ValorOUT >> 7) & 0x7F);
     if (IsCopModif) {
-        LosCables.at(4).Valor = static_cast<std::int16_t>(ValorOUT >> 12);
+        LosCables[4].Valor = static_cast<std::int16_t>(ValorOUT >> 12);
         IsCopModif = false;
     } else {
-        LosCables.at(4).Valor = static_cast<std::int16_t>(ValorOUT >> 14);
+        LosCables[4].Valor = static_cast<std::int16_t>(ValorOUT >> 14);
     }
 }
 

@@ -24,6 +24,8 @@ public:
     void Inicializa() override;
     void SetUp() override { ValorOUT = ValorIN; }
     void Comportamiento() override;
+    /// The same with the trace flag the engine read once for the whole cycle.
+    void Comportamiento(bool traza);
 
     void SetValorIn(std::uint16_t v) { ValorIN = v; }
     void SetIndiceCableIn(std::uint16_t v) { IndiceCableIN = v; }

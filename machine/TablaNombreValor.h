@@ -46,6 +46,24 @@ public:
     /// Entry `indice` shows `valor` in decimal.
     void SetValorDecimal(int indice, int valor);
 
+    /// The engine's per-cycle stores into an entry it resolved (-1: none): no notice, since the end of every
+    /// cycle repaints each table once.
+    void PonBinario(int indice, int valor, int digitos) {
+        if (indice >= 0) {
+            auto& celda = datos_.ValorCables[static_cast<std::size_t>(indice)];
+            celda.forma = ValorCelda::Binario;
+            celda.numero = valor;
+            celda.digitos = static_cast<std::uint8_t>(digitos);
+        }
+    }
+    void PonDecimal(int indice, int valor) {
+        if (indice >= 0) {
+            auto& celda = datos_.ValorCables[static_cast<std::size_t>(indice)];
+            celda.forma = ValorCelda::Decimal;
+            celda.numero = valor;
+        }
+    }
+
     int NumCables() const { return static_cast<int>(datos_.NombreCables.size()); }
     const std::string& NombreCable(int i) const {
         return datos_.NombreCables.at(static_cast<std::size_t>(i));

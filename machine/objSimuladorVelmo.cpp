@@ -265,11 +265,11 @@ void TSimuladorVelmo::Ciclo(bool traza) {
                 Traza("El Reg tiene permiso carga (nombre, valor) " + r.NombreReg + "  ,  " +
                       Int2Bin(r.ValorIN, r.Numbits));
             }
-            frameRegistros_->SetValorBinario(filaRegistro_[i], r.ValorIN, r.Numbits);
+            frameRegistros_->PonBinario(filaRegistro_[i], r.ValorIN, r.Numbits);
         }
     }
     const std::int16_t entrada = map[mapa::wAluOutMem];
-    frameCablesMEm_->SetValorBinario(filaEnt_, entrada, 16);
+    frameCablesMEm_->PonBinario(filaEnt_, entrada, 16);
     if (memoria_->PermisoCarga == 1) {
         const int direccion = memoria_->LosCables[1].Valor;
         if (traza) {
@@ -283,17 +283,24 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         }
     }
 
-    // 2. Set-up: registers present their new values, the control unit drives its current word.
-    for (const auto& e : listaElementosOrg_) {
-        e->IniciaCiclo();
-        e->SetUp();
+    // 2. Set-up: registers present their new values, the control unit drives its current word. The
+    // elements are known by kind here, so each is called directly rather than through the list.
+    uc_->IniciaCiclo();
+    uc_->SetUp();
+    for (TRegistro* r : registros_) {
+        r->IniciaCiclo();
+        r->TRegistro::SetUp();
     }
+    mux_->IniciaCiclo();
+    alu_->IniciaCiclo();
+    memoria_->IniciaCiclo();
+    incrementador_->IniciaCiclo();
     for (std::size_t p = 0; p < filaPuertoUC_.size(); ++p) {
         const TCable& puerto = uc_->LosCables[p];
         if (puerto.FrameMapa == TUpVl0) {
             map[static_cast<std::size_t>(puerto.IndiceMapa)] = puerto.Valor;
             if (filaPuertoUC_[p] >= 0) {
-                frameCablesCtrl_->SetValorBinario(filaPuertoUC_[p], puerto.Valor, puerto.NumBits);
+                frameCablesCtrl_->PonBinario(filaPuertoUC_[p], puerto.Valor, puerto.NumBits);
             }
         }
     }
@@ -306,14 +313,14 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     bool irCarga = false;
     for (TRegistro* r : registros_) {
         if (r != ir_) {
-            r->Comportamiento();
+            r->Comportamiento(traza);
             map[r->IndiceCableOut] = static_cast<std::int16_t>(r->ValorOUT);
             continue;
         }
         if (isCopModif_) {
             r->IsCopModif = true;
         }
-        r->Comportamiento();
+        r->Comportamiento(traza);
         if (isCopModif_) {
             if (traza) {
                 Traza("////////COP ESPECIAL DE 4 BITS////////");
@@ -342,14 +349,14 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         puerto.Valor = map[static_cast<std::size_t>(puerto.IndiceMapa)];
     }
     mux_->Regauxin = static_cast<std::uint16_t>(regAux_);
-    mux_->Comportamiento();
+    mux_->TMux::Comportamiento();
     map[mux_->IndiceCableOutSum] = static_cast<std::int16_t>(mux_->ValorOUT);
     map[mux_->IndiceCableOutMem] = static_cast<std::int16_t>(mux_->ValorOUT);
 
     for (TCable& puerto : alu_->LosCables) {
         puerto.Valor = map[static_cast<std::size_t>(puerto.IndiceMapa)];
     }
-    alu_->Comportamiento();
+    alu_->TAlu::Comportamiento();
     map[mapa::wAluOutMem] = static_cast<std::int16_t>(alu_->ValorOUT);
     map[mapa::wAluZFZ] = alu_->LosCables[4].Valor;
 
@@ -361,8 +368,8 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     if (irCarga) {
         currentPc_ = direccion;
     }
-    frameCablesMEm_->SetValorDecimal(filaMem_, direccion);
-    memoria_->Comportamiento();
+    frameCablesMEm_->PonDecimal(filaMem_, direccion);
+    memoria_->TMemoria::Comportamiento();
     if (memoria_->IsCopModif) {
         // Only an instruction fetch decides how the next cycle decodes: a CLEAR, MOVD or ACUM word read
         // as an operand is data.
@@ -371,14 +378,14 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         }
         memoria_->IsCopModif = false;
     }
-    frameCablesMEm_->SetValorBinario(filaSal_, memoria_->ValorOUT, 16);
+    frameCablesMEm_->PonBinario(filaSal_, memoria_->ValorOUT, 16);
     const auto leido = static_cast<std::int16_t>(memoria_->ValorOUT);
     map[mapa::wMemOutIr] = leido;
     map[mapa::wMoutA] = leido;
     map[mapa::wMoutB] = leido;
 
     incrementador_->ValorIN = mux_->ValorOUT;
-    incrementador_->Comportamiento();
+    incrementador_->TIncrementador::Comportamiento();
     map[incrementador_->IndiceCableOut] = static_cast<std::int16_t>(incrementador_->ValorOUT);
 
     if (traza) {
@@ -387,12 +394,6 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     uc_->LosCables[puertoUC::Co10].Valor = map[mapa::wIrCO];
     uc_->LosCables[puertoUC::wFZOut].Valor = map[mapa::wFZOut];
     uc_->Comportamiento();
-
-    for (const auto& e : listaElementosOrg_) {
-        if (!e->Comportado) {
-            e->Comportamiento();
-        }
-    }
 }
 
 void TSimuladorVelmo::EjecutaCiclo() {
@@ -409,7 +410,7 @@ void TSimuladorVelmo::EjecutaCiclo() {
         findeinstruccion_ = uc_->IsFinInstruccion();
     } else {
         frameUnidadDeControl_->SetFilaActual(static_cast<std::uint16_t>(estado));
-        frameCablesCtrl_->SetValorDecimal(filaUProg_, estado);
+        frameCablesCtrl_->PonDecimal(filaUProg_, estado);
         AnimaUnidadProceso(0, estado);
         findeinstruccion_ = uc_->IsFinInstruccion();
     }
@@ -451,9 +452,7 @@ void TSimuladorVelmo::AnimaUnidadProceso(int estado, int microdireccion) {
         break;
     }
     }
-    for (int i = 0; i < TOrganizacion::kNumCables; ++i) {
-        up.SetActivado(i, ((s >> i) & 1U) != 0);
-    }
+    up.SetActivados(s);
 }
 
 FinEjecucion TSimuladorVelmo::CicloDeCorrida() {
