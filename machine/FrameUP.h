@@ -43,11 +43,7 @@ public:
     bool Activado(int indice) const { return datos_.activado[static_cast<std::size_t>(indice)]; }
     void SetActivado(int indice, bool a) { datos_.activado[static_cast<std::size_t>(indice)] = a; }
     /// Every active flag at once, signal i from bit i.
-    void SetActivados(std::uint32_t mascara) {
-        for (std::size_t i = 0; i < datos_.activado.size(); ++i) {
-            datos_.activado[i] = ((mascara >> i) & 1U) != 0;
-        }
-    }
+    void SetActivados(std::uint32_t mascara);
     void DesactivaTodos() { datos_.activado.fill(false); }
 
     TTipoControl prtipocontrol() const { return datos_.tipocontrol; }

@@ -295,19 +295,18 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     alu_->IniciaCiclo();
     memoria_->IniciaCiclo();
     incrementador_->IniciaCiclo();
+    // The wiring is fixed: ports are read and written by the constant indices of their tables.
     for (std::size_t p = 0; p < filaPuertoUC_.size(); ++p) {
-        const TCable& puerto = uc_->LosCables[p];
-        if (puerto.FrameMapa == TUpVl0) {
-            map[static_cast<std::size_t>(puerto.IndiceMapa)] = puerto.Valor;
-            if (filaPuertoUC_[p] >= 0) {
-                frameCablesCtrl_->PonBinario(filaPuertoUC_[p], puerto.Valor, puerto.NumBits);
-            }
-        }
+        const std::int16_t valor = uc_->LosCables[p].Valor;
+        map[kPuertosUC[p].IndiceMapa] = valor;
+        frameCablesCtrl_->PonBinario(filaPuertoUC_[p], valor, kPuertosUC[p].NumBits);
     }
     memoria_->PermisoCarga = mapa16(mapa::wPmem);
-    for (TRegistro* r : registros_) {
-        r->LosCables[0].Valor = map[static_cast<std::size_t>(r->LosCables[0].IndiceMapa)];
-    }
+    pc_->LosCables[0].Valor = map[kPuertosPC[0].IndiceMapa];
+    a_->LosCables[0].Valor = map[kPuertosA[0].IndiceMapa];
+    b_->LosCables[0].Valor = map[kPuertosB[0].IndiceMapa];
+    ir_->LosCables[0].Valor = map[kPuertosIR[0].IndiceMapa];
+    fz_->LosCables[0].Valor = map[kPuertosFZ[0].IndiceMapa];
 
     // 3. Registers.
     bool irCarga = false;
@@ -345,16 +344,16 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     }
 
     // 4. Combinational elements, once each, in this order.
-    for (TCable& puerto : mux_->LosCables) {
-        puerto.Valor = map[static_cast<std::size_t>(puerto.IndiceMapa)];
+    for (std::size_t p = 0; p < kPuertosMux.size(); ++p) {
+        mux_->LosCables[p].Valor = map[kPuertosMux[p].IndiceMapa];
     }
     mux_->Regauxin = static_cast<std::uint16_t>(regAux_);
     mux_->TMux::Comportamiento();
     map[mux_->IndiceCableOutSum] = static_cast<std::int16_t>(mux_->ValorOUT);
     map[mux_->IndiceCableOutMem] = static_cast<std::int16_t>(mux_->ValorOUT);
 
-    for (TCable& puerto : alu_->LosCables) {
-        puerto.Valor = map[static_cast<std::size_t>(puerto.IndiceMapa)];
+    for (std::size_t p = 0; p < kPuertosAlu.size(); ++p) {
+        alu_->LosCables[p].Valor = map[kPuertosAlu[p].IndiceMapa];
     }
     alu_->TAlu::Comportamiento();
     map[mapa::wAluOutMem] = static_cast<std::int16_t>(alu_->ValorOUT);
