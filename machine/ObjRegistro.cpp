@@ -1,5 +1,7 @@
 #include "ObjRegistro.h"
 
+#include "LineaTraza.h"
+
 namespace velmo {
 
 TRegistro::TRegistro(Anfitrion& anfitrion, std::string nombre, std::uint16_t ncables, std::int32_t numbits)
@@ -21,9 +23,10 @@ void TRegistro::Comportamiento(bool traza) {
     Comportado = true;
     const bool carga = LosCables[0].Valor == 1;
     if (traza) {
-        anfitrion().AnadeLineaTraza(
-            (carga ? "pongo permiso carga a true del reg: " : "pongo permiso carga a false del reg: ") +
-            NombreReg);
+        anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << (carga ? "pongo permiso carga a true del reg: "
+                                                                   : "pongo permiso carga a false del reg: ")
+                                                         << NombreReg)
+                                        .Texto());
     }
     PermisoCarga = carga ? 1 : 0;
 

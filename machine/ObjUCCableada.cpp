@@ -168,8 +168,9 @@ void TUCCableada::SiguienteVL1Modif(int cop, int fz) {
             copaux = cop;
             EstadoSiguiente = 8;
             if (anfitrion().TrazaActiva()) {
-                anfitrion().AnadeLineaTraza("es un movd o acum (ESTADO 1,Siguiente=8)y cop vale:" +
-                                            std::to_string(cop));
+                anfitrion().AnadeLineaTraza(
+                    (LineaTraza::Nueva() << "es un movd o acum (ESTADO 1,Siguiente=8)y cop vale:" << cop)
+                        .Texto());
             }
         }
         break;

@@ -1,6 +1,7 @@
 #include "objSimuladorVelmo.h"
 
 #include "CablesMaquina.h"
+#include "LineaTraza.h"
 #include "ObjUCCableada.h"
 #include "ObjUCMicroprogramada.h"
 #include "UtilidadesStr.h"
@@ -149,6 +150,10 @@ void TSimuladorVelmo::Traza(const std::string& linea) const {
     anfitrion_.AnadeLineaTraza(linea);
 }
 
+void TSimuladorVelmo::Traza(const char* linea) const {
+    anfitrion_.AnadeLineaTraza((LineaTraza::Nueva() << linea).Texto());
+}
+
 void TSimuladorVelmo::CreaElemOrg() {
     auto registro = [this](const char* nombre, std::uint16_t puertos, int bits, auto tabla, int in, int out) {
         auto r = std::make_unique<TRegistro>(anfitrion_, nombre, puertos, bits);
@@ -262,8 +267,10 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         if (r.PermisoCarga == 1) {
             r.ValorIN = mapa16(r.IndiceCableIN);
             if (traza) {
-                Traza("El Reg tiene permiso carga (nombre, valor) " + r.NombreReg + "  ,  " +
-                      Int2Bin(r.ValorIN, r.Numbits));
+                Traza((LineaTraza::Nueva()
+                       << "El Reg tiene permiso carga (nombre, valor) " << r.NombreReg << "  ,  ")
+                          .Binario(r.ValorIN, r.Numbits)
+                          .Texto());
             }
             frameRegistros_->PonBinario(filaRegistro_[i], r.ValorIN, r.Numbits);
         }
@@ -273,8 +280,8 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     if (memoria_->PermisoCarga == 1) {
         const int direccion = memoria_->LosCables[1].Valor;
         if (traza) {
-            Traza("Escribiendo en Memoria: " + std::to_string(entrada) +
-                  " en la @: " + std::to_string(direccion));
+            Traza((LineaTraza::Nueva() << "Escribiendo en Memoria: " << entrada << " en la @: " << direccion)
+                      .Texto());
         }
         const auto valor = static_cast<std::uint16_t>(entrada);
         memoria_->EscribirValor(valor, direccion);
@@ -337,9 +344,9 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         map[mapa::wIRFMux2] = r->LosCables[3].Valor;
         map[mapa::wIrCO] = r->LosCables[4].Valor;
         if (traza) {
-            Traza("IR Cop: " + std::to_string(map[mapa::wIrCO]));
-            Traza("IR fnt: " + std::to_string(map[mapa::wIRFMux2]));
-            Traza("IR dst: " + std::to_string(map[mapa::wIrDMux3]));
+            Traza((LineaTraza::Nueva() << "IR Cop: " << map[mapa::wIrCO]).Texto());
+            Traza((LineaTraza::Nueva() << "IR fnt: " << map[mapa::wIRFMux2]).Texto());
+            Traza((LineaTraza::Nueva() << "IR dst: " << map[mapa::wIrDMux3]).Texto());
         }
     }
 
@@ -362,7 +369,7 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     memoria_->LosCables[1].Valor = map[mapa::wMuxoutMem];
     const int direccion = memoria_->LosCables[1].Valor;
     if (traza) {
-        Traza(" @Mem= " + std::to_string(direccion));
+        Traza((LineaTraza::Nueva() << " @Mem= " << direccion).Texto());
     }
     if (irCarga) {
         currentPc_ = direccion;

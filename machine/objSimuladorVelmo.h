@@ -115,6 +115,7 @@ private:
     void CreaElemOrg();
     void Ciclo(bool traza);
     void Traza(const std::string& linea) const;
+    void Traza(const char* linea) const;
 
     bool findeinstruccion_ = false;
     bool isCopModif_ = false;
