@@ -2,6 +2,7 @@
 
 #include "CablesMaquina.h"
 
+#include <charconv>
 #include <ostream>
 
 namespace velmo {
@@ -12,6 +13,12 @@ std::uint32_t Corta(std::int32_t valor, int bits) {
 }
 
 constexpr int kBitsContador = 32;
+
+template <class N> void AnadeNumero(std::string& s, N n) {
+    char cifras[24];
+    const auto fin = std::to_chars(cifras, cifras + sizeof cifras, n).ptr;
+    s.append(cifras, fin);
+}
 
 } // namespace
 
@@ -66,8 +73,15 @@ const std::vector<ColumnaTraza>& ColumnasTraza() {
 }
 
 std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m) {
-    std::vector<std::uint32_t> v{static_cast<std::uint32_t>(m.ciclo),
-                                 static_cast<std::uint32_t>(m.instrucciones), Corta(m.estado, 8)};
+    std::vector<std::uint32_t> v;
+    ValoresMuestra(m, v);
+    return v;
+}
+
+void ValoresMuestra(const MuestraCiclo& m, std::vector<std::uint32_t>& v) {
+    v.clear();
+    v.insert(v.end(), {static_cast<std::uint32_t>(m.ciclo), static_cast<std::uint32_t>(m.instrucciones),
+                       Corta(m.estado, 8)});
     for (const auto s : m.senales) {
         v.push_back(s);
     }
@@ -79,7 +93,6 @@ std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m) {
                                   std::uint32_t{m.salida}, std::uint32_t{m.escritura ? 1u : 0u}}) {
         v.push_back(x);
     }
-    return v;
 }
 
 TrazaCsv::TrazaCsv(std::ostream& salida) : salida_(salida) {
@@ -91,11 +104,16 @@ TrazaCsv::TrazaCsv(std::ostream& salida) : salida_(salida) {
 }
 
 void TrazaCsv::Escribe(const MuestraCiclo& m) {
-    const auto valores = ValoresMuestra(m);
-    for (std::size_t i = 0; i < valores.size(); ++i) {
-        salida_ << (i == 0 ? "" : ",") << valores[i];
+    ValoresMuestra(m, valores_);
+    linea_.clear();
+    for (std::size_t i = 0; i < valores_.size(); ++i) {
+        if (i != 0) {
+            linea_.push_back(',');
+        }
+        AnadeNumero(linea_, valores_[i]);
     }
-    salida_ << '\n';
+    linea_.push_back('\n');
+    salida_.write(linea_.data(), static_cast<std::streamsize>(linea_.size()));
 }
 
 std::string TrazaVcd::Identificador(std::size_t i) {
@@ -120,31 +138,49 @@ TrazaVcd::TrazaVcd(std::ostream& salida) : salida_(salida) {
 }
 
 void TrazaVcd::Escribe(const MuestraCiclo& m) {
-    const auto valores = ValoresMuestra(m);
     const auto& columnas = ColumnasTraza();
-    salida_ << '#' << m.ciclo << '\n';
-    if (primera_) {
-        salida_ << "$dumpvars\n";
+    if (identificadores_.empty()) {
+        for (std::size_t i = 0; i < columnas.size(); ++i) {
+            identificadores_.push_back(Identificador(i));
+        }
     }
-    for (std::size_t i = 1; i < valores.size(); ++i) {
-        if (!primera_ && valores[i] == anteriores_[i]) {
+    ValoresMuestra(m, valores_);
+    linea_.clear();
+    linea_.push_back('#');
+    AnadeNumero(linea_, static_cast<std::int64_t>(m.ciclo));
+    linea_.push_back('\n');
+    if (primera_) {
+        linea_ += "$dumpvars\n";
+    }
+    for (std::size_t i = 1; i < valores_.size(); ++i) {
+        if (!primera_ && valores_[i] == anteriores_[i]) {
             continue;
         }
         if (columnas[i].bits == 1) {
-            salida_ << valores[i] << Identificador(i) << '\n';
+            AnadeNumero(linea_, valores_[i]);
+            linea_ += identificadores_[i];
+            linea_.push_back('\n');
             continue;
         }
-        std::string binario;
-        for (std::uint32_t v = valores[i]; v != 0; v >>= 1) {
-            binario.insert(binario.begin(), static_cast<char>('0' + (v & 1u)));
+        linea_.push_back('b');
+        if (valores_[i] == 0) {
+            linea_.push_back('0');
         }
-        salida_ << 'b' << (binario.empty() ? "0" : binario) << ' ' << Identificador(i) << '\n';
+        for (int bit = 31; bit >= 0; --bit) {
+            if ((valores_[i] >> bit) != 0) {
+                linea_.push_back(static_cast<char>('0' + ((valores_[i] >> bit) & 1U)));
+            }
+        }
+        linea_.push_back(' ');
+        linea_ += identificadores_[i];
+        linea_.push_back('\n');
     }
     if (primera_) {
-        salida_ << "$end\n";
+        linea_ += "$end\n";
         primera_ = false;
     }
-    anteriores_ = valores;
+    salida_.write(linea_.data(), static_cast<std::streamsize>(linea_.size()));
+    anteriores_.swap(valores_);
 }
 
 } // namespace velmo

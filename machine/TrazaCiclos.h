@@ -40,6 +40,8 @@ struct ColumnaTraza {
 const std::vector<ColumnaTraza>& ColumnasTraza();
 /// The sample's values in column order.
 std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m);
+/// The same into `valores`, reusing its storage.
+void ValoresMuestra(const MuestraCiclo& m, std::vector<std::uint32_t>& valores);
 
 class EscritorTraza {
 public:
@@ -55,6 +57,8 @@ public:
 
 private:
     std::ostream& salida_;
+    std::vector<std::uint32_t> valores_;
+    std::string linea_;
 };
 
 /// Header with a $var per column (the cycle number is the time), then "#ciclo" and only the values that
@@ -69,6 +73,9 @@ public:
 private:
     std::ostream& salida_;
     std::vector<std::uint32_t> anteriores_;
+    std::vector<std::uint32_t> valores_;
+    std::vector<std::string> identificadores_;
+    std::string linea_;
     bool primera_ = true;
 };
 
