@@ -17,6 +17,7 @@ void TMemoria::Inicializa() {
         VectorReginst[static_cast<std::size_t>(i)] = PalabraLibre(i);
         ActualizaCopLargo(static_cast<std::size_t>(i));
     }
+    escritas_ = {};
     IndiceCableOutIR = mapa::wMemOutIr;
     IndiceCableOutB = mapa::wMoutB;
     IndiceCableOutA = mapa::wMoutA;
@@ -50,6 +51,7 @@ bool TMemoria::EscribirInstruccion(const TregInst& reg, int direccion) {
     }
     VectorReginst[static_cast<std::size_t>(direccion)] = reg;
     ActualizaCopLargo(static_cast<std::size_t>(direccion));
+    escritas_[static_cast<std::size_t>(direccion) / 64] &= ~(std::uint64_t{1} << (direccion % 64));
     return true;
 }
 
@@ -61,6 +63,7 @@ bool TMemoria::EscribirValor(std::uint16_t valor, int direccion) {
     palabra.Valor = valor;
     UpdateRegInst(valor, ver, palabra);
     ActualizaCopLargo(static_cast<std::size_t>(direccion));
+    escritas_[static_cast<std::size_t>(direccion) / 64] |= std::uint64_t{1} << (direccion % 64);
     return true;
 }
 

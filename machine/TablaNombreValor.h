@@ -73,6 +73,9 @@ public:
         return datos_.ValorCables.at(static_cast<std::size_t>(i)).Formatea();
     }
 
+    /// The text entry `i` shows before the engine writes it (what Inicializa puts back).
+    const char* TextoInicial(int i) const { return entradas_.at(static_cast<std::size_t>(i)).inicial; }
+
     /// The grid cell text of the two-column tables: two spaces, then the name (column 0) or the value.
     virtual std::string TextoCelda(int columna, int fila) const;
 

@@ -665,6 +665,176 @@ void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
     frameUnidadDeControl_->RestauraDatos(i.unidadControl);
 }
 
+namespace {
+
+TSimuladorVelmo::PuertosCompactos Compacta(const TElemOrg& e) {
+    TSimuladorVelmo::PuertosCompactos p;
+    for (std::size_t k = 0; k < e.LosCables.size() && k < p.valor.size(); ++k) {
+        p.valor[k] = e.LosCables[k].Valor;
+        p.activado = static_cast<std::uint16_t>(p.activado | (e.LosCables[k].Activado ? 1U << k : 0U));
+    }
+    p.comportado = e.Comportado;
+    return p;
+}
+
+void Restaura(TElemOrg& e, const TSimuladorVelmo::PuertosCompactos& p) {
+    for (std::size_t k = 0; k < e.LosCables.size() && k < p.valor.size(); ++k) {
+        e.LosCables[k].Valor = p.valor[k];
+        e.LosCables[k].Activado = ((p.activado >> k) & 1U) != 0;
+    }
+    e.Comportado = p.comportado;
+}
+
+TSimuladorVelmo::TablaCompacta Compacta(const TablaNombreValor& tabla) {
+    const TablaNombreValor::Datos& d = tabla.GetDatos();
+    TSimuladorVelmo::TablaCompacta t;
+    t.celdas.reserve(d.ValorCables.size());
+    for (std::size_t k = 0; k < d.ValorCables.size(); ++k) {
+        const ValorCelda& c = d.ValorCables[k];
+        t.celdas.push_back({c.forma, c.digitos, c.numero});
+        if (c.texto != tabla.TextoInicial(static_cast<int>(k))) {
+            t.textos.emplace_back(static_cast<std::uint8_t>(k), c.texto);
+        }
+    }
+    return t;
+}
+
+TablaNombreValor::Datos Restaura(const TablaNombreValor& tabla, const TSimuladorVelmo::TablaCompacta& t) {
+    TablaNombreValor::Datos d = tabla.GetDatos();
+    for (std::size_t k = 0; k < d.ValorCables.size() && k < t.celdas.size(); ++k) {
+        ValorCelda& c = d.ValorCables[k];
+        c.forma = t.celdas[k].forma;
+        c.digitos = t.celdas[k].digitos;
+        c.numero = t.celdas[k].numero;
+        c.texto = tabla.TextoInicial(static_cast<int>(k));
+    }
+    for (const auto& [k, texto] : t.textos) {
+        if (k < d.ValorCables.size()) {
+            d.ValorCables[k].texto = texto;
+        }
+    }
+    return d;
+}
+
+// A memory word written since the opening is its file word rewritten by its current value: writing
+// decodes the value again and keeps only the file's "CTE" and "---" mnemonics and the description, so
+// the last value written gives the same word however many writes came before.
+TregInst Palabra(const TregInst& original, std::uint16_t valor, bool escrita, int version) {
+    TregInst p = original;
+    if (escrita) {
+        p.Valor = valor;
+        UpdateRegInst(valor, version, p);
+    }
+    return p;
+}
+
+} // namespace
+
+TSimuladorVelmo::InstantaneaCompacta TSimuladorVelmo::TomaCompacta() const {
+    InstantaneaCompacta i;
+    i.uc = Compacta(*uc_);
+    i.ucActual = uc_->EstadoActual;
+    i.ucSiguiente = uc_->EstadoSiguiente;
+    i.ucAnterior = uc_->EstadoAnterior;
+    if (EsCableado(tipoControl_)) {
+        i.copaux = static_cast<const TUCCableada&>(*uc_).copaux;
+    }
+    for (std::size_t k = 0; k < registros_.size(); ++k) {
+        const TRegistro& r = *registros_[k];
+        i.registros[k] = {Compacta(r), r.ValorIN, r.ValorOUT, r.PermisoCarga, r.IsCopModif};
+    }
+    i.mux = Compacta(*mux_);
+    i.muxOut = mux_->ValorOUT;
+    i.regauxin = mux_->Regauxin;
+    i.alu = Compacta(*alu_);
+    i.aluOut = alu_->ValorOUT;
+    i.memoria = Compacta(*memoria_);
+    i.memOut = memoria_->ValorOUT;
+    i.memPermiso = memoria_->PermisoCarga;
+    i.memCopModif = memoria_->IsCopModif;
+    for (std::size_t k = 0; k < kPalabrasMemoria; ++k) {
+        i.palabras[k] = memoria_->VectorReginst[k].Valor;
+    }
+    i.escritas = memoria_->PalabrasEscritas();
+    i.incrementador = Compacta(*incrementador_);
+    i.incIn = incrementador_->ValorIN;
+    i.incOut = incrementador_->ValorOUT;
+    i.numCiclos = numCiclos_;
+    i.numInst = numInst_;
+    i.findeinstruccion = findeinstruccion_;
+    i.isCopModif = isCopModif_;
+    i.regAux = regAux_;
+    i.estadoActual = estadoActual_;
+    i.currentPc = currentPc_;
+    i.filaMemoria = frameMemoria_->prFilaActual();
+    i.tablaRegistros = Compacta(*frameRegistros_);
+    i.tablaCablesMem = Compacta(*frameCablesMEm_);
+    i.tablaCablesCtrl = Compacta(*frameCablesCtrl_);
+    i.estado = frameEstado_->GetDatos();
+    i.up = frameUP_->GetDatos();
+    i.filaMicro = frameUnidadDeControl_->GetDatos().FilaMicroprograma;
+    i.activadoControl = frameUnidadDeControl_->GetDatos().activado;
+    return i;
+}
+
+void TSimuladorVelmo::RestauraCompacta(const InstantaneaCompacta& i) {
+    Restaura(*uc_, i.uc);
+    uc_->EstadoActual = i.ucActual;
+    uc_->EstadoSiguiente = i.ucSiguiente;
+    uc_->EstadoAnterior = i.ucAnterior;
+    if (EsCableado(tipoControl_)) {
+        static_cast<TUCCableada&>(*uc_).copaux = i.copaux;
+    }
+    for (std::size_t k = 0; k < registros_.size(); ++k) {
+        TRegistro& r = *registros_[k];
+        const RegistroCompacto& c = i.registros[k];
+        Restaura(r, c.puertos);
+        r.ValorIN = c.valorIn;
+        r.ValorOUT = c.valorOut;
+        r.PermisoCarga = c.permisoCarga;
+        r.IsCopModif = c.isCopModif;
+    }
+    Restaura(*mux_, i.mux);
+    mux_->ValorOUT = i.muxOut;
+    mux_->Regauxin = i.regauxin;
+    Restaura(*alu_, i.alu);
+    alu_->ValorOUT = i.aluOut;
+    Restaura(*memoria_, i.memoria);
+    memoria_->ValorOUT = i.memOut;
+    memoria_->PermisoCarga = i.memPermiso;
+    memoria_->IsCopModif = i.memCopModif;
+    TMemoriaVLM::Datos vista = frameMemoria_->GetDatos();
+    for (std::size_t k = 0; k < kPalabrasMemoria; ++k) {
+        const bool escrita = ((i.escritas[k / 64] >> (k % 64)) & 1U) != 0;
+        const TregInst palabra = Palabra(vectorReginst_[k], i.palabras[k], escrita, memoria_->ver);
+        memoria_->EscribirInstruccion(palabra, static_cast<int>(k));
+        vista.VectorReginst[k] = palabra;
+    }
+    memoria_->SetPalabrasEscritas(i.escritas);
+    Restaura(*incrementador_, i.incrementador);
+    incrementador_->ValorIN = i.incIn;
+    incrementador_->ValorOUT = i.incOut;
+    numCiclos_ = i.numCiclos;
+    numInst_ = i.numInst;
+    findeinstruccion_ = i.findeinstruccion;
+    isCopModif_ = i.isCopModif;
+    regAux_ = i.regAux;
+    estadoActual_ = i.estadoActual;
+    currentPc_ = i.currentPc;
+    // Breakpoints and scrolling are the user's: they stay as they are now.
+    vista.FilaActual = i.filaMemoria;
+    frameMemoria_->RestauraDatos(vista);
+    frameRegistros_->RestauraDatos(Restaura(*frameRegistros_, i.tablaRegistros));
+    frameCablesMEm_->RestauraDatos(Restaura(*frameCablesMEm_, i.tablaCablesMem));
+    frameCablesCtrl_->RestauraDatos(Restaura(*frameCablesCtrl_, i.tablaCablesCtrl));
+    frameEstado_->RestauraDatos(i.estado);
+    frameUP_->RestauraDatos(i.up);
+    TFrameControl::Datos control = frameUnidadDeControl_->GetDatos();
+    control.FilaMicroprograma = i.filaMicro;
+    control.activado = i.activadoControl;
+    frameUnidadDeControl_->RestauraDatos(control);
+}
+
 void TSimuladorVelmo::Monitoriza() {
     anfitrion_.Monitoriza(*frameUP_);
 }
