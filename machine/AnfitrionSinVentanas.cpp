@@ -29,9 +29,13 @@ void AnfitrionSinVentanas::AnadeLineaTraza(const std::string& linea) {
         return;
     }
     // Straight into the stream's buffer: a traced run writes several lines a cycle, and the formatted
-    // output's guard object costs more than the line. Whatever is tied to the stream still goes first.
-    if (std::ostream* atada = traza_->tie()) {
-        atada->flush();
+    // output's guard object and the flush of a tied stream cost more than the line. What was written to the
+    // tied stream before this host's first line still comes first; nothing is written there during a run.
+    if (!tieVaciado_) {
+        tieVaciado_ = true;
+        if (std::ostream* atada = traza_->tie()) {
+            atada->flush();
+        }
     }
     std::streambuf* destino = traza_->rdbuf();
     const auto n = static_cast<std::streamsize>(linea.size());
