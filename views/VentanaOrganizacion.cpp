@@ -110,8 +110,14 @@ void TVentanaOrganizacion::AlAviso(Aviso) {
 }
 
 void TVentanaOrganizacion::FormPaint() {
-    CargaImagen(QStringLiteral(":/velmo/VELMO.svg"));
-    QPainter pintor(&MiBitmap);
+    // The active signals and the probes are drawn over the clean picture when the window paints: a cycle
+    // copies no picture.
+    UsaImagenLimpia(QStringLiteral(":/velmo/VELMO.svg"));
+    update();
+}
+
+void TVentanaOrganizacion::PintaEncima(QPainter& pintor) const {
+    pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing, false);
     pintor.setFont(font());
     pintor.setPen(PenCable());
@@ -129,8 +135,7 @@ void TVentanaOrganizacion::FormPaint() {
         }
     }
     PintaVersion(pintor);
-    pintor.end();
-    update();
+    pintor.restore();
 }
 
 void TVentanaOrganizacion::PintaProbe(QPainter& pintor, int indice) const {

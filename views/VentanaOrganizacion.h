@@ -37,7 +37,7 @@ public:
     /// Drawing records and the user's probe choices, by signal index.
     std::array<TRegCable, kNumCablesOrg> ListaCablesVl0;
 
-    /// Composes the picture from the clean one and the state, and shows it.
+    /// Shows the state: the clean picture with the active signals and the probes drawn over it.
     void FormPaint();
     /// The monitor dialog; on "Aceptar" the probes change and the picture is redrawn.
     void Monitorizar1Click();
@@ -55,6 +55,7 @@ protected:
     QSize TamanoAyuda() const override { return {220, 130}; }
     void mousePressEvent(QMouseEvent* evento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
+    void PintaEncima(QPainter& pintor) const override;
 
 private:
     void PintaProbe(QPainter& pintor, int indice) const;
