@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
     }
     std::sort(tandas.begin(), tandas.end());
     std::printf("ciclo dibujado: %.3f ms de CPU (mediana de 5 tandas de %d)\n", tandas[2], dibujados / 5);
+    std::fflush(stdout);
 
     // A million cycles of history behind the open simulation.
     sim->Motor().EjecutaCiclos(1'000'000);

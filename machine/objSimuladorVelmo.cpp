@@ -597,6 +597,17 @@ ResultadoEjecucion TSimuladorVelmo::EjecutaHastaBreakpoint(const OpcionesEjecuci
     });
 }
 
+// Both kinds of snapshot name the engine's own fields alike.
+template <class I> void TSimuladorVelmo::RestauraContadores(const I& i) {
+    numCiclos_ = i.numCiclos;
+    numInst_ = i.numInst;
+    findeinstruccion_ = i.findeinstruccion;
+    isCopModif_ = i.isCopModif;
+    regAux_ = i.regAux;
+    estadoActual_ = i.estadoActual;
+    currentPc_ = i.currentPc;
+}
+
 TSimuladorVelmo::Instantanea TSimuladorVelmo::TomaInstantanea() const {
     std::variant<TUCCableada, TUCMicroProgramada> uc =
         EsCableado(tipoControl_) ? decltype(uc)(static_cast<const TUCCableada&>(*uc_))
@@ -642,13 +653,7 @@ void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
     *alu_ = i.alu;
     *memoria_ = i.memoria;
     *incrementador_ = i.incrementador;
-    numCiclos_ = i.numCiclos;
-    numInst_ = i.numInst;
-    findeinstruccion_ = i.findeinstruccion;
-    isCopModif_ = i.isCopModif;
-    regAux_ = i.regAux;
-    estadoActual_ = i.estadoActual;
-    currentPc_ = i.currentPc;
+    RestauraContadores(i);
     // Breakpoints and scrolling are the user's, not the machine's: they stay as they are now.
     TMemoriaVLM::Datos vista = i.vistaMemoria;
     const TMemoriaVLM::Datos& ahora = frameMemoria_->GetDatos();
@@ -814,13 +819,7 @@ void TSimuladorVelmo::RestauraCompacta(const InstantaneaCompacta& i) {
     Restaura(*incrementador_, i.incrementador);
     incrementador_->ValorIN = i.incIn;
     incrementador_->ValorOUT = i.incOut;
-    numCiclos_ = i.numCiclos;
-    numInst_ = i.numInst;
-    findeinstruccion_ = i.findeinstruccion;
-    isCopModif_ = i.isCopModif;
-    regAux_ = i.regAux;
-    estadoActual_ = i.estadoActual;
-    currentPc_ = i.currentPc;
+    RestauraContadores(i);
     // Breakpoints and scrolling are the user's: they stay as they are now.
     vista.FilaActual = i.filaMemoria;
     frameMemoria_->RestauraDatos(vista);

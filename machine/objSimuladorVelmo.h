@@ -158,6 +158,7 @@ private:
     FinEjecucion InstruccionDeCorrida();
     FinEjecucion HastaBreakpointDeCorrida();
 
+    template <class I> void RestauraContadores(const I& i);
     void Arranca();
     void CreaElemOrg();
     void Ciclo(bool traza);
