@@ -4,6 +4,7 @@
 #include "Utils.h"
 
 #include <string>
+#include <string_view>
 
 namespace velmo {
 
@@ -68,7 +69,7 @@ bool TMemoria::EscribirValor(std::uint16_t valor, int direccion) {
 }
 
 void TMemoria::ActualizaCopLargo(std::size_t direccion) {
-    const std::string& cop = VectorReginst[direccion].cop;
+    const std::string_view cop = VectorReginst[direccion].cop;
     copLargo_[direccion] = cop == "CLEAR" || cop == "ACUM" || cop == "MOVD";
 }
 

@@ -1,9 +1,13 @@
 #include "Utils.h"
 
+#include <string_view>
+
 namespace velmo {
 
 void UpdateRegInst(std::uint16_t palabra, int version, TregInst& reg) {
-    if (reg.cop != "CTE" && reg.cop != kMarcaVacia) {
+    // Compared as views: the sizes differ for nearly every word, so no characters are compared.
+    const std::string_view cop0 = reg.cop;
+    if (cop0 != "CTE" && cop0 != kMarcaVacia) {
         const unsigned cop = palabra >> 14;
         if (version == 2) {
             reg.cop = std::string(1, static_cast<char>('0' + cop));
