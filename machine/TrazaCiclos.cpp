@@ -2,6 +2,7 @@
 
 #include "CablesMaquina.h"
 
+#include <bit>
 #include <charconv>
 #include <ostream>
 
@@ -105,15 +106,23 @@ TrazaCsv::TrazaCsv(std::ostream& salida) : salida_(salida) {
 
 void TrazaCsv::Escribe(const MuestraCiclo& m) {
     ValoresMuestra(m, valores_);
-    linea_.clear();
+    // At most ten digits and a separator per value.
+    linea_.resize(valores_.size() * 11 + 1);
+    char* p = linea_.data();
+    char* const fin = p + linea_.size();
     for (std::size_t i = 0; i < valores_.size(); ++i) {
         if (i != 0) {
-            linea_.push_back(',');
+            *p++ = ',';
         }
-        AnadeNumero(linea_, valores_[i]);
+        // Most columns are flags and one-digit states.
+        if (valores_[i] < 10) {
+            *p++ = static_cast<char>('0' + valores_[i]);
+        } else {
+            p = std::to_chars(p, fin, valores_[i]).ptr;
+        }
     }
-    linea_.push_back('\n');
-    salida_.write(linea_.data(), static_cast<std::streamsize>(linea_.size()));
+    *p++ = '\n';
+    salida_.write(linea_.data(), p - linea_.data());
 }
 
 std::string TrazaVcd::Identificador(std::size_t i) {
@@ -157,21 +166,25 @@ void TrazaVcd::Escribe(const MuestraCiclo& m) {
             continue;
         }
         if (columnas[i].bits == 1) {
-            AnadeNumero(linea_, valores_[i]);
+            if (valores_[i] < 10) {
+                linea_.push_back(static_cast<char>('0' + valores_[i]));
+            } else {
+                AnadeNumero(linea_, valores_[i]);
+            }
             linea_ += identificadores_[i];
             linea_.push_back('\n');
             continue;
         }
-        linea_.push_back('b');
-        if (valores_[i] == 0) {
-            linea_.push_back('0');
+        // 'b', the binary digits without leading zeros ("0" for zero), a space.
+        char binario[40];
+        char* p = binario;
+        *p++ = 'b';
+        const std::uint32_t v = valores_[i];
+        for (int bit = v == 0 ? 0 : std::bit_width(v) - 1; bit >= 0; --bit) {
+            *p++ = static_cast<char>('0' + ((v >> bit) & 1U));
         }
-        for (int bit = 31; bit >= 0; --bit) {
-            if ((valores_[i] >> bit) != 0) {
-                linea_.push_back(static_cast<char>('0' + ((valores_[i] >> bit) & 1U)));
-            }
-        }
-        linea_.push_back(' ');
+        *p++ = ' ';
+        linea_.append(binario, p);
         linea_ += identificadores_[i];
         linea_.push_back('\n');
     }
