@@ -89,6 +89,28 @@ std::size_t Historia::BytesInstantanea(const TSimuladorVelmo::InstantaneaCompact
     return n;
 }
 
+void Historia::Bits::QuitaPrincipio(std::size_t k) {
+    k = std::min(k, n_);
+    n_ -= k;
+    inicio_ += k;
+    while (inicio_ >= 64) {
+        palabras_.pop_front();
+        inicio_ -= 64;
+    }
+}
+
+void Historia::Bits::Recorta(std::size_t k) {
+    if (k >= n_) {
+        return;
+    }
+    n_ = k;
+    const std::size_t fin = n_ + inicio_; // bits in use, counted from the front word's bit 0
+    palabras_.resize((fin + 63) / 64);
+    if (fin % 64 != 0) {
+        palabras_.back() &= (std::uint64_t{1} << (fin % 64)) - 1;
+    }
+}
+
 Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64_t ciclosMinimos,
                    int intervalo)
     : sim_(sim), ciclosMinimos_(ciclosMinimos), intervalo_(intervalo) {
@@ -143,9 +165,9 @@ void Historia::Registra() {
         fotos_.push_back(sim_.TomaCompacta());
     }
     // Drop the oldest block while the rest still holds the cycles promised.
-    while (fotos_.size() > 1 && actual_ - (base_ + intervalo_) >= ciclosMinimos_) {
+    while (actual_ - (base_ + intervalo_) >= ciclosMinimos_ && fotos_.size() > 1) {
         fotos_.pop_front();
-        finales_.erase(finales_.begin(), finales_.begin() + intervalo_);
+        finales_.QuitaPrincipio(static_cast<std::size_t>(intervalo_));
         base_ += intervalo_;
     }
 }
@@ -183,7 +205,7 @@ bool Historia::VuelveA(std::int64_t ciclo) {
     actual_ = ciclo;
     fotos_.erase(fotos_.begin() + (ciclo - base_) / intervalo_ + 1, fotos_.end());
     hastaFoto_ = static_cast<int>(intervalo_ - (ciclo - base_) % intervalo_);
-    finales_.resize(static_cast<std::size_t>(ciclo - base_) + 1);
+    finales_.Recorta(static_cast<std::size_t>(ciclo - base_) + 1);
     return true;
 }
 
@@ -200,7 +222,7 @@ bool Historia::RetrocedeInstruccion() {
 }
 
 std::size_t Historia::BytesOcupados() const {
-    std::size_t n = finales_.size() * sizeof(bool);
+    std::size_t n = finales_.Bytes();
     for (const auto& f : fotos_) {
         n += BytesInstantanea(f);
     }

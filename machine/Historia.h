@@ -78,7 +78,38 @@ private:
     std::int64_t actual_ = 0;
     int hastaFoto_ = 0;                                      // cycles until the next snapshot is due
     std::deque<TSimuladorVelmo::InstantaneaCompacta> fotos_; // fotos_[j] at cycle base_ + j * intervalo_
-    std::deque<bool> finales_; // finales_[c - base_]: an instruction ended at cycle c
+    // One bit per cycle, packed, dropped from the front a block at a time.
+    class Bits {
+    public:
+        void push_back(bool b) {
+            const std::size_t p = n_ + inicio_;
+            if (p % 64 == 0) {
+                palabras_.push_back(0);
+            }
+            palabras_[p / 64] |= std::uint64_t{b} << (p % 64);
+            ++n_;
+        }
+        bool operator[](std::size_t i) const {
+            const std::size_t p = i + inicio_;
+            return ((palabras_[p / 64] >> (p % 64)) & 1U) != 0;
+        }
+        std::size_t size() const { return n_; }
+        void clear() {
+            palabras_.clear();
+            n_ = inicio_ = 0;
+        }
+        /// Forgets the first `k` bits.
+        void QuitaPrincipio(std::size_t k);
+        /// Keeps the first `k` bits.
+        void Recorta(std::size_t k);
+        std::size_t Bytes() const { return palabras_.size() * sizeof(std::uint64_t); }
+
+    private:
+        std::deque<std::uint64_t> palabras_;
+        std::size_t n_ = 0;
+        std::size_t inicio_ = 0; // bit of palabras_.front() that is bit 0
+    };
+    Bits finales_; // finales_[c - base_]: an instruction ended at cycle c
 };
 
 } // namespace velmo

@@ -4,7 +4,6 @@
 #include "Utils.h"
 
 #include <string>
-#include <string_view>
 
 namespace velmo {
 
@@ -69,8 +68,8 @@ bool TMemoria::EscribirValor(std::uint16_t valor, int direccion) {
 }
 
 void TMemoria::ActualizaCopLargo(std::size_t direccion) {
-    const std::string_view cop = VectorReginst[direccion].cop;
-    copLargo_[direccion] = cop == "CLEAR" || cop == "ACUM" || cop == "MOVD";
+    const std::string& cop = VectorReginst[direccion].cop;
+    copLargo_[direccion] = EsMnemonico(cop, "CLEAR") || EsMnemonico(cop, "ACUM") || EsMnemonico(cop, "MOVD");
 }
 
 bool TMemoria::LeerInstruccion(int direccion, TregInst& reg) const {

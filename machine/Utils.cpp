@@ -1,13 +1,10 @@
 #include "Utils.h"
 
-#include <string_view>
-
 namespace velmo {
 
 void UpdateRegInst(std::uint16_t palabra, int version, TregInst& reg) {
-    // Compared as views: the sizes differ for nearly every word, so no characters are compared.
-    const std::string_view cop0 = reg.cop;
-    if (cop0 != "CTE" && cop0 != kMarcaVacia) {
+    // "---" is kMarcaVacia, the data word's mark.
+    if (!EsMnemonico(reg.cop, "CTE") && !EsMnemonico(reg.cop, "---")) {
         const unsigned cop = palabra >> 14;
         if (version == 2) {
             reg.cop = std::string(1, static_cast<char>('0' + cop));
