@@ -102,6 +102,8 @@ bool EscrituraSegura::Abrir() {
         temporal_.clear();
         return Falla(FalloEscritura::NoSePuedeCrear);
     }
+    // Recorded traces run to hundreds of megabytes: write them in large blocks.
+    std::setvbuf(fichero_, nullptr, _IOFBF, std::size_t{1} << 18);
     if (existia_) {
         // Before any byte is written: the contents of a private file are never readable by others.
         std::error_code ec2;

@@ -1,10 +1,12 @@
 // Speed of the simulation engine: cycles per second for each kind of control unit, with the trace off and
 // on, running exactly what the desktop program runs (every window state updated and its listeners told
-// after each cycle); and a breakpoint run that ends at the 10000-instruction bound.
+// after each cycle); cycles recorded as CSV and VCD; and a breakpoint run that ends at the
+// 10000-instruction bound.
 
 #include "AnfitrionSinVentanas.h"
 #include "FicheroEjecutable.h"
 #include "FicheroMicroprograma.h"
+#include "TrazaCiclos.h"
 #include "objSimuladorVelmo.h"
 
 #include <benchmark/benchmark.h>
@@ -161,6 +163,32 @@ void Ciclos(benchmark::State& state, Clase clase, bool conTraza) {
     benchmark::DoNotOptimize(banco.avisos);
 }
 
+// A cycle and its recorded sample, as velmo-sim --traza-csv or --vcd writes it (into a sink).
+template <class Escritor> void CiclosGrabados(benchmark::State& state, Clase clase) {
+    Banco banco(clase, false);
+    Escritor escritor(banco.traza);
+    std::int64_t ciclos = 0;
+    for (auto _ : state) {
+        banco.sim->EjecutaCiclo();
+        escritor.Escribe(TomaMuestra(*banco.sim));
+        ++ciclos;
+        if (banco.sim->NumCiclos() > 1'000'000'000) {
+            state.PauseTiming();
+            banco.sim = std::make_unique<TSimuladorVelmo>(banco.anfitrion, banco.sim->NomFichVelmo());
+            state.ResumeTiming();
+        }
+    }
+    state.counters["ciclos/s"] = benchmark::Counter(static_cast<double>(ciclos), benchmark::Counter::kIsRate);
+}
+
+void CiclosCsv(benchmark::State& state, Clase clase) {
+    CiclosGrabados<TrazaCsv>(state, clase);
+}
+
+void CiclosVcd(benchmark::State& state, Clase clase) {
+    CiclosGrabados<TrazaVcd>(state, clase);
+}
+
 void HastaBreakpoint(benchmark::State& state, Clase clase) {
     std::int64_t ciclos = 0;
     for (auto _ : state) {
@@ -192,6 +220,10 @@ BENCHMARK_CAPTURE(Ciclos, optimizado_traza, Clase::Optimizado, true);
 BENCHMARK_CAPTURE(Ciclos, microprogramado_traza, Clase::Microprogramado, true);
 BENCHMARK_CAPTURE(Ciclos, modificado_traza, Clase::Modificado, true);
 BENCHMARK_CAPTURE(Ciclos, microprogramable_traza, Clase::Microprogramable, true);
+BENCHMARK_CAPTURE(CiclosCsv, normal, Clase::Normal);
+BENCHMARK_CAPTURE(CiclosCsv, microprogramable, Clase::Microprogramable);
+BENCHMARK_CAPTURE(CiclosVcd, normal, Clase::Normal);
+BENCHMARK_CAPTURE(CiclosVcd, microprogramable, Clase::Microprogramable);
 BENCHMARK_CAPTURE(HastaBreakpoint, normal, Clase::Normal)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HastaBreakpoint, microprogramable, Clase::Microprogramable)->Unit(benchmark::kMillisecond);
 

@@ -51,6 +51,7 @@ public:
 
 private:
     std::ostream* traza_;
+    bool tieVaciado_ = false;
     std::vector<std::string> mensajes_;
     int preguntas_ = 0;
 };

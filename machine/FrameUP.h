@@ -43,6 +43,8 @@ public:
 
     bool Activado(int indice) const { return datos_.activado[static_cast<std::size_t>(indice)]; }
     void SetActivado(int indice, bool a) { datos_.activado[static_cast<std::size_t>(indice)] = a; }
+    /// Every active flag at once, signal i from bit i.
+    void SetActivados(std::uint32_t mascara);
     void DesactivaTodos() { datos_.activado.fill(false); }
 
     TTipoControl prtipocontrol() const { return datos_.tipocontrol; }

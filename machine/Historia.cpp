@@ -77,6 +77,40 @@ std::size_t Historia::BytesInstantanea(const TSimuladorVelmo::Instantanea& i) {
     return n;
 }
 
+std::size_t Historia::BytesInstantanea(const TSimuladorVelmo::InstantaneaCompacta& i) {
+    std::size_t n = sizeof(i);
+    for (const auto* t : {&i.tablaRegistros, &i.tablaCablesMem, &i.tablaCablesCtrl}) {
+        n += t->celdas.capacity() * sizeof(TSimuladorVelmo::CeldaCompacta) +
+             t->textos.capacity() * sizeof(t->textos.front());
+        for (const auto& [k, s] : t->textos) {
+            n += Texto(s);
+        }
+    }
+    return n;
+}
+
+void Historia::Bits::QuitaPrincipio(std::size_t k) {
+    k = std::min(k, n_);
+    n_ -= k;
+    inicio_ += k;
+    while (inicio_ >= 64) {
+        palabras_.pop_front();
+        inicio_ -= 64;
+    }
+}
+
+void Historia::Bits::Recorta(std::size_t k) {
+    if (k >= n_) {
+        return;
+    }
+    n_ = k;
+    const std::size_t fin = n_ + inicio_; // bits in use, counted from the front word's bit 0
+    palabras_.resize((fin + 63) / 64);
+    if (fin % 64 != 0) {
+        palabras_.back() &= (std::uint64_t{1} << (fin % 64)) - 1;
+    }
+}
+
 Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64_t ciclosMinimos,
                    int intervalo)
     : sim_(sim), ciclosMinimos_(ciclosMinimos), intervalo_(intervalo) {
@@ -90,7 +124,7 @@ Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64
         // Its opening cycle fails now: only the moments held as snapshots can be reached.
         sombra_.reset();
     }
-    fotos_.push_back(sim_.TomaInstantanea());
+    fotos_.push_back(sim_.TomaCompacta());
     if (intervalo_ <= 0) {
         const std::size_t porFoto = BytesInstantanea(fotos_.front());
         intervalo_ = 64;
@@ -99,6 +133,7 @@ Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64
         }
     }
     base_ = actual_ = sim_.NumCiclos();
+    hastaFoto_ = intervalo_;
     finales_.push_back(sim_.findeinstruccion());
     sim_.SetObservadorCiclo([this] { Registra(); });
 }
@@ -110,9 +145,10 @@ Historia::~Historia() {
 void Historia::Vacia() {
     fotos_.clear();
     finales_.clear();
-    fotos_.push_back(sim_.TomaInstantanea());
+    fotos_.push_back(sim_.TomaCompacta());
     finales_.push_back(sim_.findeinstruccion());
     base_ = actual_ = sim_.NumCiclos();
+    hastaFoto_ = intervalo_;
 }
 
 void Historia::Registra() {
@@ -123,18 +159,20 @@ void Historia::Registra() {
     }
     actual_ = ciclo;
     finales_.push_back(sim_.findeinstruccion());
-    if ((ciclo - base_) % intervalo_ == 0) {
-        fotos_.push_back(sim_.TomaInstantanea());
+    // Counted down rather than divided: this runs after every cycle.
+    if (--hastaFoto_ == 0) {
+        hastaFoto_ = intervalo_;
+        fotos_.push_back(sim_.TomaCompacta());
     }
     // Drop the oldest block while the rest still holds the cycles promised.
-    while (fotos_.size() > 1 && actual_ - (base_ + intervalo_) >= ciclosMinimos_) {
+    while (actual_ - (base_ + intervalo_) >= ciclosMinimos_ && fotos_.size() > 1) {
         fotos_.pop_front();
-        finales_.erase(finales_.begin(), finales_.begin() + intervalo_);
+        finales_.QuitaPrincipio(static_cast<std::size_t>(intervalo_));
         base_ += intervalo_;
     }
 }
 
-std::optional<TSimuladorVelmo::Instantanea> Historia::Reconstruye(std::int64_t ciclo) const {
+std::optional<TSimuladorVelmo::InstantaneaCompacta> Historia::Reconstruye(std::int64_t ciclo) const {
     const auto j = static_cast<std::size_t>((ciclo - base_) / intervalo_);
     const std::int64_t desde = base_ + static_cast<std::int64_t>(j) * intervalo_;
     if (ciclo == desde) {
@@ -144,14 +182,14 @@ std::optional<TSimuladorVelmo::Instantanea> Historia::Reconstruye(std::int64_t c
         return std::nullopt;
     }
     try {
-        sombra_->RestauraInstantanea(fotos_[j]);
+        sombra_->RestauraCompacta(fotos_[j]);
         for (std::int64_t c = desde; c < ciclo; ++c) {
             sombra_->EjecutaCiclo();
         }
     } catch (const std::exception&) {
         return std::nullopt;
     }
-    return sombra_->TomaInstantanea();
+    return sombra_->TomaCompacta();
 }
 
 bool Historia::VuelveA(std::int64_t ciclo) {
@@ -162,11 +200,12 @@ bool Historia::VuelveA(std::int64_t ciclo) {
     if (!foto) {
         return false;
     }
-    sim_.RestauraInstantanea(*foto);
+    sim_.RestauraCompacta(*foto);
     // Going forward again runs the machine anew from here.
     actual_ = ciclo;
     fotos_.erase(fotos_.begin() + (ciclo - base_) / intervalo_ + 1, fotos_.end());
-    finales_.resize(static_cast<std::size_t>(ciclo - base_) + 1);
+    hastaFoto_ = static_cast<int>(intervalo_ - (ciclo - base_) % intervalo_);
+    finales_.Recorta(static_cast<std::size_t>(ciclo - base_) + 1);
     return true;
 }
 
@@ -183,7 +222,7 @@ bool Historia::RetrocedeInstruccion() {
 }
 
 std::size_t Historia::BytesOcupados() const {
-    std::size_t n = finales_.size() * sizeof(bool);
+    std::size_t n = finales_.Bytes();
     for (const auto& f : fotos_) {
         n += BytesInstantanea(f);
     }
@@ -195,7 +234,7 @@ bool Historia::Recorre(const std::function<void(const TSimuladorVelmo&)>& visita
         return false;
     }
     try {
-        sombra_->RestauraInstantanea(fotos_.front());
+        sombra_->RestauraCompacta(fotos_.front());
         visita(*sombra_);
         for (std::int64_t c = base_; c < actual_; ++c) {
             sombra_->EjecutaCiclo();

@@ -2,7 +2,8 @@
 // The history of one simulation, so the user can step back a cycle or an instruction. It keeps a full
 // snapshot every `intervalo` cycles and one bit per cycle (an instruction ended there); any moment in between
 // is rebuilt by replaying the cycles after the snapshot before it on a second, silent copy of the machine
-// opened from the same executable bytes. A snapshot per cycle would take some 30 KB a cycle.
+// opened from the same executable bytes. Snapshots hold values only (about 1.5 KB each); a full copy of
+// the machine with its texts would take some 30 KB.
 
 #include "objSimuladorVelmo.h"
 
@@ -22,7 +23,7 @@ public:
     /// Cycles held at least (older ones are dropped a block at a time).
     static constexpr std::int64_t kCiclosMinimos = 1'000'000;
     /// What the snapshots may take for kCiclosMinimos cycles; the interval grows until they fit.
-    static constexpr std::size_t kMemoriaMaxima = 48u << 20;
+    static constexpr std::size_t kMemoriaMaxima = 2u << 20;
 
     /// Follows `sim` from its current moment on (it becomes the oldest one held). `anfitrion` is the live
     /// simulation's host: replayed cycles ask it for the ALU options, as the live ones do, and show nothing.
@@ -56,6 +57,8 @@ public:
     std::size_t BytesOcupados() const;
     /// Bytes one snapshot takes, its text included.
     static std::size_t BytesInstantanea(const TSimuladorVelmo::Instantanea& i);
+    /// Bytes one snapshot of the history takes.
+    static std::size_t BytesInstantanea(const TSimuladorVelmo::InstantaneaCompacta& i);
 
     /// Calls `visita` with the machine at every moment held, oldest first, the current one last. The live
     /// simulation is not touched. False when the moments could not be rebuilt.
@@ -64,7 +67,7 @@ public:
 private:
     bool VuelveA(std::int64_t ciclo);
     // The machine at `ciclo` (base_ <= ciclo <= actual_), rebuilt on the silent copy.
-    std::optional<TSimuladorVelmo::Instantanea> Reconstruye(std::int64_t ciclo) const;
+    std::optional<TSimuladorVelmo::InstantaneaCompacta> Reconstruye(std::int64_t ciclo) const;
 
     TSimuladorVelmo& sim_;
     std::unique_ptr<AnfitrionRepeticion> anfitrionSombra_;
@@ -73,8 +76,40 @@ private:
     int intervalo_;
     std::int64_t base_ = 0;
     std::int64_t actual_ = 0;
-    std::deque<TSimuladorVelmo::Instantanea> fotos_; // fotos_[j] at cycle base_ + j * intervalo_
-    std::deque<bool> finales_;                       // finales_[c - base_]: an instruction ended at cycle c
+    int hastaFoto_ = 0;                                      // cycles until the next snapshot is due
+    std::deque<TSimuladorVelmo::InstantaneaCompacta> fotos_; // fotos_[j] at cycle base_ + j * intervalo_
+    // One bit per cycle, packed, dropped from the front a block at a time.
+    class Bits {
+    public:
+        void push_back(bool b) {
+            const std::size_t p = n_ + inicio_;
+            if (p % 64 == 0) {
+                palabras_.push_back(0);
+            }
+            palabras_[p / 64] |= std::uint64_t{b} << (p % 64);
+            ++n_;
+        }
+        bool operator[](std::size_t i) const {
+            const std::size_t p = i + inicio_;
+            return ((palabras_[p / 64] >> (p % 64)) & 1U) != 0;
+        }
+        std::size_t size() const { return n_; }
+        void clear() {
+            palabras_.clear();
+            n_ = inicio_ = 0;
+        }
+        /// Forgets the first `k` bits.
+        void QuitaPrincipio(std::size_t k);
+        /// Keeps the first `k` bits.
+        void Recorta(std::size_t k);
+        std::size_t Bytes() const { return palabras_.size() * sizeof(std::uint64_t); }
+
+    private:
+        std::deque<std::uint64_t> palabras_;
+        std::size_t n_ = 0;
+        std::size_t inicio_ = 0; // bit of palabras_.front() that is bit 0
+    };
+    Bits finales_; // finales_[c - base_]: an instruction ended at cycle c
 };
 
 } // namespace velmo

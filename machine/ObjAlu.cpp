@@ -15,9 +15,9 @@ void TAlu::Inicializa() {
 
 void TAlu::Comportamiento() {
     Comportado = true;
-    const auto op = static_cast<std::uint16_t>(LosCables.at(0).Valor);
-    const auto a = static_cast<std::uint16_t>(LosCables.at(2).Valor);
-    const auto b = static_cast<std::uint16_t>(LosCables.at(3).Valor);
+    const auto op = static_cast<std::uint16_t>(LosCables[0].Valor);
+    const auto a = static_cast<std::uint16_t>(LosCables[2].Valor);
+    const auto b = static_cast<std::uint16_t>(LosCables[3].Valor);
 
     if (tipocontrol != TMicroprogramable) {
         switch (op) {
@@ -40,7 +40,7 @@ void TAlu::Comportamiento() {
             ValorOUT = resultado;
         }
     }
-    LosCables.at(4).Valor = ValorOUT == 0 ? 1 : 0;
+    LosCables[4].Valor = ValorOUT == 0 ? 1 : 0;
 }
 
 bool TAlu::OperacionConfigurable(unsigned op, std::uint16_t a, std::uint16_t b, std::uint16_t& resultado) {

@@ -2,6 +2,7 @@
 // Base of every datapath element and control unit.
 
 #include "Anfitrion.h"
+#include "LineaTraza.h"
 #include "ObjElemento.h"
 
 #include <string>
@@ -42,7 +43,7 @@ protected:
     /// Constant trace lines: no text is made while tracing is off.
     void Traza(const char* linea) const {
         if (m_anfitrion->TrazaActiva()) {
-            m_anfitrion->AnadeLineaTraza(linea);
+            m_anfitrion->AnadeLineaTraza((LineaTraza::Nueva() << linea).Texto());
         }
     }
 

@@ -15,7 +15,9 @@ TMemoria::TMemoria(Anfitrion& anfitrion, std::uint16_t ncables) : TElemOrg(anfit
 void TMemoria::Inicializa() {
     for (int i = 0; i < kPalabrasMemoria; ++i) {
         VectorReginst[static_cast<std::size_t>(i)] = PalabraLibre(i);
+        ActualizaCopLargo(static_cast<std::size_t>(i));
     }
+    escritas_ = {};
     IndiceCableOutIR = mapa::wMemOutIr;
     IndiceCableOutB = mapa::wMoutB;
     IndiceCableOutA = mapa::wMoutA;
@@ -25,7 +27,7 @@ void TMemoria::Inicializa() {
 void TMemoria::Comportamiento() {
     Comportado = true;
     IsCopModif = false;
-    const auto direccion = static_cast<std::uint16_t>(LosCables.at(1).Valor);
+    const auto direccion = static_cast<std::uint16_t>(LosCables[1].Valor);
     if (direccion >= kPalabrasMemoria) {
         anfitrion().MuestraMensaje(
             "Error en tiempo de ejecución\r\nSe está intentando acceder a la dirección " +
@@ -35,12 +37,12 @@ void TMemoria::Comportamiento() {
     } else {
         const TregInst& palabra = VectorReginst[direccion];
         ValorOUT = palabra.Valor;
-        IsCopModif = palabra.cop == "CLEAR" || palabra.cop == "ACUM" || palabra.cop == "MOVD";
+        IsCopModif = copLargo_[direccion];
     }
     const auto salida = static_cast<std::int16_t>(ValorOUT);
-    LosCables.at(2).Valor = salida;
-    LosCables.at(3).Valor = salida;
-    LosCables.at(4).Valor = salida;
+    LosCables[2].Valor = salida;
+    LosCables[3].Valor = salida;
+    LosCables[4].Valor = salida;
 }
 
 bool TMemoria::EscribirInstruccion(const TregInst& reg, int direccion) {
@@ -48,6 +50,8 @@ bool TMemoria::EscribirInstruccion(const TregInst& reg, int direccion) {
         return false;
     }
     VectorReginst[static_cast<std::size_t>(direccion)] = reg;
+    ActualizaCopLargo(static_cast<std::size_t>(direccion));
+    escritas_[static_cast<std::size_t>(direccion) / 64] &= ~(std::uint64_t{1} << (direccion % 64));
     return true;
 }
 
@@ -58,7 +62,14 @@ bool TMemoria::EscribirValor(std::uint16_t valor, int direccion) {
     TregInst& palabra = VectorReginst[static_cast<std::size_t>(direccion)];
     palabra.Valor = valor;
     UpdateRegInst(valor, ver, palabra);
+    ActualizaCopLargo(static_cast<std::size_t>(direccion));
+    escritas_[static_cast<std::size_t>(direccion) / 64] |= std::uint64_t{1} << (direccion % 64);
     return true;
+}
+
+void TMemoria::ActualizaCopLargo(std::size_t direccion) {
+    const std::string& cop = VectorReginst[direccion].cop;
+    copLargo_[direccion] = EsMnemonico(cop, "CLEAR") || EsMnemonico(cop, "ACUM") || EsMnemonico(cop, "MOVD");
 }
 
 bool TMemoria::LeerInstruccion(int direccion, TregInst& reg) const {

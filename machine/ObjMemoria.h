@@ -43,6 +43,18 @@ public:
     void SetIndiceCableIn(std::uint16_t v) { IndiceCablein = v; }
 
     static bool DireccionValida(int direccion) { return direccion >= 0 && direccion < kPalabrasMemoria; }
+
+    /// Bit i of word i / 64: word i was written by the machine since it was put in place (a written word is
+    /// its file word decoded again from its value).
+    using Escritas = std::array<std::uint64_t, 2>;
+    const Escritas& PalabrasEscritas() const { return escritas_; }
+    void SetPalabrasEscritas(const Escritas& e) { escritas_ = e; }
+
+private:
+    Escritas escritas_{};
+    // Whether each word's mnemonic is CLEAR, ACUM or MOVD, kept with every write so a read compares no text.
+    std::array<bool, kPalabrasMemoria> copLargo_{};
+    void ActualizaCopLargo(std::size_t direccion);
 };
 
 } // namespace velmo

@@ -11,18 +11,18 @@ void TMux::Inicializa() {
 
 void TMux::Comportamiento() {
     Comportado = true;
-    switch (LosCables.at(0).Valor) {
+    switch (LosCables[0].Valor) {
     case 0:
-        ValorOUT = static_cast<std::uint16_t>(LosCables.at(1).Valor);
+        ValorOUT = static_cast<std::uint16_t>(LosCables[1].Valor);
         break;
     case 1:
         ValorOUT = Regauxin;
         break;
     case 2:
-        ValorOUT = static_cast<std::uint16_t>(LosCables.at(5).Valor);
+        ValorOUT = static_cast<std::uint16_t>(LosCables[5].Valor);
         break;
     default:
-        ValorOUT = static_cast<std::uint16_t>(LosCables.at(4).Valor);
+        ValorOUT = static_cast<std::uint16_t>(LosCables[4].Valor);
         break;
     }
 }

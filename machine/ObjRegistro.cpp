@@ -1,5 +1,7 @@
 #include "ObjRegistro.h"
 
+#include "LineaTraza.h"
+
 namespace velmo {
 
 TRegistro::TRegistro(Anfitrion& anfitrion, std::string nombre, std::uint16_t ncables, std::int32_t numbits)
@@ -14,28 +16,14 @@ void TRegistro::Inicializa() {
 }
 
 void TRegistro::Comportamiento() {
-    Comportado = true;
-    const bool carga = LosCables.at(0).Valor == 1;
-    if (anfitrion().TrazaActiva()) {
-        anfitrion().AnadeLineaTraza(
-            (carga ? "pongo permiso carga a true del reg: " : "pongo permiso carga a false del reg: ") +
-            NombreReg);
-    }
-    PermisoCarga = carga ? 1 : 0;
+    Comportamiento(anfitrion().TrazaActiva());
+}
 
-    if (!m_esIR) {
-        LosCables.at(2).Valor = static_cast<std::int16_t>(ValorOUT);
-        return;
-    }
-    // The IR splits its word into destination, source and opcode fields.
-    LosCables.at(2).Valor = static_cast<std::int16_t>(ValorOUT & 0x7F);
-    LosCables.at(3).Valor = static_cast<std::int16_t>((ValorOUT >> 7) & 0x7F);
-    if (IsCopModif) {
-        LosCables.at(4).Valor = static_cast<std::int16_t>(ValorOUT >> 12);
-        IsCopModif = false;
-    } else {
-        LosCables.at(4).Valor = static_cast<std::int16_t>(ValorOUT >> 14);
-    }
+void TRegistro::TrazaCarga(bool carga) const {
+    anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << (carga ? "pongo permiso carga a true del reg: "
+                                                               : "pongo permiso carga a false del reg: ")
+                                                     << NombreReg)
+                                    .Texto());
 }
 
 } // namespace velmo

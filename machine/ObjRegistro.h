@@ -24,6 +24,29 @@ public:
     void Inicializa() override;
     void SetUp() override { ValorOUT = ValorIN; }
     void Comportamiento() override;
+    /// The same with the trace flag the engine read once for the whole cycle; inline, as it runs five times a
+    /// cycle.
+    void Comportamiento(bool traza) {
+        Comportado = true;
+        const bool carga = LosCables[0].Valor == 1;
+        if (traza) {
+            TrazaCarga(carga);
+        }
+        PermisoCarga = carga ? 1 : 0;
+        if (!m_esIR) {
+            LosCables[2].Valor = static_cast<std::int16_t>(ValorOUT);
+            return;
+        }
+        // The IR splits its word into destination, source and opcode fields.
+        LosCables[2].Valor = static_cast<std::int16_t>(ValorOUT & 0x7F);
+        LosCables[3].Valor = static_cast<std::int16_t>((ValorOUT >> 7) & 0x7F);
+        if (IsCopModif) {
+            LosCables[4].Valor = static_cast<std::int16_t>(ValorOUT >> 12);
+            IsCopModif = false;
+        } else {
+            LosCables[4].Valor = static_cast<std::int16_t>(ValorOUT >> 14);
+        }
+    }
 
     void SetValorIn(std::uint16_t v) { ValorIN = v; }
     void SetIndiceCableIn(std::uint16_t v) { IndiceCableIN = v; }
@@ -32,6 +55,8 @@ public:
     void SetPermisoCarga(std::uint16_t v) { PermisoCarga = v; }
 
 private:
+    void TrazaCarga(bool carga) const;
+
     bool m_esIR;
 };
 

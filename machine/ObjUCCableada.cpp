@@ -29,8 +29,8 @@ void TUCCableada::SetUp() {
     if (EstadoActual < tabla.size()) {
         PonPalabraControl(tabla[EstadoActual]);
     }
-    LosCables.at(puertoUC::wFromUP).Activado = true;
-    LosCables.at(puertoUC::wToUP).Activado = true;
+    LosCables[puertoUC::wFromUP].Activado = true;
+    LosCables[puertoUC::wToUP].Activado = true;
 }
 
 void TUCCableada::Comportamiento() {
@@ -48,7 +48,7 @@ void TUCCableada::Comportamiento() {
         SiguienteNormal(cop, fz);
         break;
     }
-    LosCables.at(puertoUC::RegsIn).Valor = EstadoSiguiente;
+    LosCables[puertoUC::RegsIn].Valor = EstadoSiguiente;
 }
 
 void TUCCableada::Pasa(std::uint8_t siguiente, const char* linea) {
@@ -168,8 +168,9 @@ void TUCCableada::SiguienteVL1Modif(int cop, int fz) {
             copaux = cop;
             EstadoSiguiente = 8;
             if (anfitrion().TrazaActiva()) {
-                anfitrion().AnadeLineaTraza("es un movd o acum (ESTADO 1,Siguiente=8)y cop vale:" +
-                                            std::to_string(cop));
+                anfitrion().AnadeLineaTraza(
+                    (LineaTraza::Nueva() << "es un movd o acum (ESTADO 1,Siguiente=8)y cop vale:" << cop)
+                        .Texto());
             }
         }
         break;

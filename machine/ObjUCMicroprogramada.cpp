@@ -95,14 +95,17 @@ void TUCMicroProgramada::SiguienteFijo(int cop, int fz) {
         if ((cop & 1) != 0) {
             EstadoSiguiente = 8;
             if (traza) {
-                anfitrion().AnadeLineaTraza("UCMicroprogramada:  decode, cop vale:" + std::to_string(cop) +
-                                            " estado siguiente 8 (CmP or BEQ) ");
+                anfitrion().AnadeLineaTraza((LineaTraza::Nueva()
+                                             << "UCMicroprogramada:  decode, cop vale:" << cop
+                                             << " estado siguiente 8 (CmP or BEQ) ")
+                                                .Texto());
             }
         } else {
             EstadoSiguiente = 2;
             if (traza) {
-                anfitrion().AnadeLineaTraza("UCMicroprogramada:  decode,cop vale:" + std::to_string(cop) +
-                                            " estado siguiente 2  (ADD or MOV");
+                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode,cop vale:"
+                                                                 << cop << " estado siguiente 2  (ADD or MOV")
+                                                .Texto());
             }
         }
         break;
@@ -110,14 +113,17 @@ void TUCMicroProgramada::SiguienteFijo(int cop, int fz) {
         if (cop == 2) {
             EstadoSiguiente = 6;
             if (traza) {
-                anfitrion().AnadeLineaTraza("UCMicroprogramada:  decode cop vale:" + std::to_string(cop) +
-                                            " estado siguiente: 6 (mov)");
+                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode cop vale:"
+                                                                 << cop << " estado siguiente: 6 (mov)")
+                                                .Texto());
             }
         } else {
             EstadoSiguiente = 3;
             if (traza) {
-                anfitrion().AnadeLineaTraza("UCMicroprogramada:  decode estado cop vale:" +
-                                            std::to_string(cop) + " siguiente: 3 (ADD)");
+                anfitrion().AnadeLineaTraza((LineaTraza::Nueva()
+                                             << "UCMicroprogramada:  decode estado cop vale:" << cop
+                                             << " siguiente: 3 (ADD)")
+                                                .Texto());
             }
         }
         break;
@@ -145,14 +151,16 @@ void TUCMicroProgramada::SiguienteFijo(int cop, int fz) {
         if (cop == 3) {
             EstadoSiguiente = 12;
             if (traza) {
-                anfitrion().AnadeLineaTraza("UCMicroprogramada:  decode,cop vale:" + std::to_string(cop) +
-                                            " Estadosiguiente 12 (BEQ)");
+                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode,cop vale:"
+                                                                 << cop << " Estadosiguiente 12 (BEQ)")
+                                                .Texto());
             }
         } else {
             EstadoSiguiente = 9;
             if (traza) {
-                anfitrion().AnadeLineaTraza("UCMicroprogramada:  decode,cop vale:" + std::to_string(cop) +
-                                            " Estadosiguiente 9 (CMP)");
+                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode,cop vale:"
+                                                                 << cop << " Estadosiguiente 9 (CMP)")
+                                                .Texto());
             }
         }
         break;

@@ -38,8 +38,8 @@ protected:
                           palabra.pB, palabra.pFz);
     }
 
-    std::int16_t Cop() const { return LosCables.at(3).Valor; }
-    std::int16_t Fz() const { return LosCables.at(7).Valor; }
+    std::int16_t Cop() const { return LosCables[3].Valor; }
+    std::int16_t Fz() const { return LosCables[7].Valor; }
 };
 
 } // namespace velmo

@@ -46,6 +46,24 @@ public:
     /// Entry `indice` shows `valor` in decimal.
     void SetValorDecimal(int indice, int valor);
 
+    /// The engine's per-cycle stores into an entry it resolved (-1: none): no notice, since the end of every
+    /// cycle repaints each table once.
+    void PonBinario(int indice, int valor, int digitos) {
+        if (indice >= 0) {
+            auto& celda = datos_.ValorCables[static_cast<std::size_t>(indice)];
+            celda.forma = ValorCelda::Binario;
+            celda.numero = valor;
+            celda.digitos = static_cast<std::uint8_t>(digitos);
+        }
+    }
+    void PonDecimal(int indice, int valor) {
+        if (indice >= 0) {
+            auto& celda = datos_.ValorCables[static_cast<std::size_t>(indice)];
+            celda.forma = ValorCelda::Decimal;
+            celda.numero = valor;
+        }
+    }
+
     int NumCables() const { return static_cast<int>(datos_.NombreCables.size()); }
     const std::string& NombreCable(int i) const {
         return datos_.NombreCables.at(static_cast<std::size_t>(i));
@@ -54,6 +72,9 @@ public:
     std::string ValorCable(int i) const {
         return datos_.ValorCables.at(static_cast<std::size_t>(i)).Formatea();
     }
+
+    /// The text entry `i` shows before the engine writes it (what Inicializa puts back).
+    const char* TextoInicial(int i) const { return entradas_.at(static_cast<std::size_t>(i)).inicial; }
 
     /// The grid cell text of the two-column tables: two spaces, then the name (column 0) or the value.
     virtual std::string TextoCelda(int columna, int fila) const;

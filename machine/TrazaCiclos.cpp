@@ -2,6 +2,8 @@
 
 #include "CablesMaquina.h"
 
+#include <bit>
+#include <charconv>
 #include <ostream>
 
 namespace velmo {
@@ -12,6 +14,12 @@ std::uint32_t Corta(std::int32_t valor, int bits) {
 }
 
 constexpr int kBitsContador = 32;
+
+template <class N> void AnadeNumero(std::string& s, N n) {
+    char cifras[24];
+    const auto fin = std::to_chars(cifras, cifras + sizeof cifras, n).ptr;
+    s.append(cifras, fin);
+}
 
 } // namespace
 
@@ -69,8 +77,15 @@ const std::vector<ColumnaTraza>& ColumnasTraza() {
 }
 
 std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m) {
-    std::vector<std::uint32_t> v{static_cast<std::uint32_t>(m.ciclo),
-                                 static_cast<std::uint32_t>(m.instrucciones), Corta(m.estado, 8)};
+    std::vector<std::uint32_t> v;
+    ValoresMuestra(m, v);
+    return v;
+}
+
+void ValoresMuestra(const MuestraCiclo& m, std::vector<std::uint32_t>& v) {
+    v.clear();
+    v.insert(v.end(), {static_cast<std::uint32_t>(m.ciclo), static_cast<std::uint32_t>(m.instrucciones),
+                       Corta(m.estado, 8)});
     for (const auto s : m.senales) {
         v.push_back(s);
     }
@@ -83,7 +98,6 @@ std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m) {
           std::uint32_t{m.escritura ? 1u : 0u}, std::uint32_t{m.regAux}}) {
         v.push_back(x);
     }
-    return v;
 }
 
 TrazaCsv::TrazaCsv(std::ostream& salida) : salida_(salida) {
@@ -95,11 +109,24 @@ TrazaCsv::TrazaCsv(std::ostream& salida) : salida_(salida) {
 }
 
 void TrazaCsv::Escribe(const MuestraCiclo& m) {
-    const auto valores = ValoresMuestra(m);
-    for (std::size_t i = 0; i < valores.size(); ++i) {
-        salida_ << (i == 0 ? "" : ",") << valores[i];
+    ValoresMuestra(m, valores_);
+    // At most ten digits and a separator per value.
+    linea_.resize(valores_.size() * 11 + 1);
+    char* p = linea_.data();
+    char* const fin = p + linea_.size();
+    for (std::size_t i = 0; i < valores_.size(); ++i) {
+        if (i != 0) {
+            *p++ = ',';
+        }
+        // Most columns are flags and one-digit states.
+        if (valores_[i] < 10) {
+            *p++ = static_cast<char>('0' + valores_[i]);
+        } else {
+            p = std::to_chars(p, fin, valores_[i]).ptr;
+        }
     }
-    salida_ << '\n';
+    *p++ = '\n';
+    salida_.write(linea_.data(), p - linea_.data());
 }
 
 std::string TrazaVcd::Identificador(std::size_t i) {
@@ -124,31 +151,53 @@ TrazaVcd::TrazaVcd(std::ostream& salida) : salida_(salida) {
 }
 
 void TrazaVcd::Escribe(const MuestraCiclo& m) {
-    const auto valores = ValoresMuestra(m);
     const auto& columnas = ColumnasTraza();
-    salida_ << '#' << m.ciclo << '\n';
-    if (primera_) {
-        salida_ << "$dumpvars\n";
+    if (identificadores_.empty()) {
+        for (std::size_t i = 0; i < columnas.size(); ++i) {
+            identificadores_.push_back(Identificador(i));
+        }
     }
-    for (std::size_t i = 1; i < valores.size(); ++i) {
-        if (!primera_ && valores[i] == anteriores_[i]) {
+    ValoresMuestra(m, valores_);
+    linea_.clear();
+    linea_.push_back('#');
+    AnadeNumero(linea_, static_cast<std::int64_t>(m.ciclo));
+    linea_.push_back('\n');
+    if (primera_) {
+        linea_ += "$dumpvars\n";
+    }
+    for (std::size_t i = 1; i < valores_.size(); ++i) {
+        if (!primera_ && valores_[i] == anteriores_[i]) {
             continue;
         }
         if (columnas[i].bits == 1) {
-            salida_ << valores[i] << Identificador(i) << '\n';
+            if (valores_[i] < 10) {
+                linea_.push_back(static_cast<char>('0' + valores_[i]));
+            } else {
+                AnadeNumero(linea_, valores_[i]);
+            }
+            linea_ += identificadores_[i];
+            linea_.push_back('\n');
             continue;
         }
-        std::string binario;
-        for (std::uint32_t v = valores[i]; v != 0; v >>= 1) {
-            binario.insert(binario.begin(), static_cast<char>('0' + (v & 1u)));
+        // 'b', the binary digits without leading zeros ("0" for zero), a space.
+        char binario[40];
+        char* p = binario;
+        *p++ = 'b';
+        const std::uint32_t v = valores_[i];
+        for (int bit = v == 0 ? 0 : std::bit_width(v) - 1; bit >= 0; --bit) {
+            *p++ = static_cast<char>('0' + ((v >> bit) & 1U));
         }
-        salida_ << 'b' << (binario.empty() ? "0" : binario) << ' ' << Identificador(i) << '\n';
+        *p++ = ' ';
+        linea_.append(binario, p);
+        linea_ += identificadores_[i];
+        linea_.push_back('\n');
     }
     if (primera_) {
-        salida_ << "$end\n";
+        linea_ += "$end\n";
         primera_ = false;
     }
-    anteriores_ = valores;
+    salida_.write(linea_.data(), static_cast<std::streamsize>(linea_.size()));
+    anteriores_.swap(valores_);
 }
 
 } // namespace velmo

@@ -41,6 +41,8 @@ struct ColumnaTraza {
 const std::vector<ColumnaTraza>& ColumnasTraza();
 /// The sample's values in column order.
 std::vector<std::uint32_t> ValoresMuestra(const MuestraCiclo& m);
+/// The same into `valores`, reusing its storage.
+void ValoresMuestra(const MuestraCiclo& m, std::vector<std::uint32_t>& valores);
 
 class EscritorTraza {
 public:
@@ -56,6 +58,8 @@ public:
 
 private:
     std::ostream& salida_;
+    std::vector<std::uint32_t> valores_;
+    std::string linea_;
 };
 
 /// Header with a $var per column (the cycle number is the time), then "#ciclo" and only the values that
@@ -70,6 +74,9 @@ public:
 private:
     std::ostream& salida_;
     std::vector<std::uint32_t> anteriores_;
+    std::vector<std::uint32_t> valores_;
+    std::vector<std::string> identificadores_;
+    std::string linea_;
     bool primera_ = true;
 };
 

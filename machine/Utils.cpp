@@ -3,7 +3,8 @@
 namespace velmo {
 
 void UpdateRegInst(std::uint16_t palabra, int version, TregInst& reg) {
-    if (reg.cop != "CTE" && reg.cop != kMarcaVacia) {
+    // "---" is kMarcaVacia, the data word's mark.
+    if (!EsMnemonico(reg.cop, "CTE") && !EsMnemonico(reg.cop, "---")) {
         const unsigned cop = palabra >> 14;
         if (version == 2) {
             reg.cop = std::string(1, static_cast<char>('0' + cop));

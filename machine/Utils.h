@@ -5,6 +5,8 @@
 #include "TiposMaquina.h"
 
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace velmo {
 
@@ -12,6 +14,12 @@ namespace velmo {
 /// numbering (0 plain, 1 modified, 2 configurable). Data words ("---") and constants ("CTE") keep
 /// their `cop`. `Valor` is left to the caller.
 void UpdateRegInst(std::uint16_t palabra, int version, TregInst& reg);
+
+/// Whether `texto` is the literal `m`: a compare of known length, which the compiler does without a call
+/// (a memory write checks a word's mnemonic against several of them).
+template <std::size_t N> bool EsMnemonico(std::string_view texto, const char (&m)[N]) {
+    return texto.size() == N - 1 && std::memcmp(texto.data(), m, N - 1) == 0;
+}
 
 /// True for the three hard-wired control units.
 constexpr bool EsCableado(TTipoControl tipo) {

@@ -1,6 +1,7 @@
 #include "objSimuladorVelmo.h"
 
 #include "CablesMaquina.h"
+#include "LineaTraza.h"
 #include "ObjUCCableada.h"
 #include "ObjUCMicroprogramada.h"
 #include "UtilidadesStr.h"
@@ -141,6 +142,10 @@ void TSimuladorVelmo::Traza(const std::string& linea) const {
     anfitrion_.AnadeLineaTraza(linea);
 }
 
+void TSimuladorVelmo::Traza(const char* linea) const {
+    anfitrion_.AnadeLineaTraza((LineaTraza::Nueva() << linea).Texto());
+}
+
 void TSimuladorVelmo::CreaElemOrg() {
     auto registro = [this](const char* nombre, std::uint16_t puertos, int bits, auto tabla, int in, int out) {
         auto r = std::make_unique<TRegistro>(anfitrion_, nombre, puertos, bits);
@@ -255,19 +260,21 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         if (r.PermisoCarga == 1) {
             r.ValorIN = mapa16(r.IndiceCableIN);
             if (traza) {
-                Traza("El Reg tiene permiso carga (nombre, valor) " + r.NombreReg + "  ,  " +
-                      Int2Bin(r.ValorIN, r.Numbits));
+                Traza((LineaTraza::Nueva()
+                       << "El Reg tiene permiso carga (nombre, valor) " << r.NombreReg << "  ,  ")
+                          .Binario(r.ValorIN, r.Numbits)
+                          .Texto());
             }
-            frameRegistros_->SetValorBinario(filaRegistro_[i], r.ValorIN, r.Numbits);
+            frameRegistros_->PonBinario(filaRegistro_[i], r.ValorIN, r.Numbits);
         }
     }
     const std::int16_t entrada = map[mapa::wAluOutMem];
-    frameCablesMEm_->SetValorBinario(filaEnt_, entrada, 16);
+    frameCablesMEm_->PonBinario(filaEnt_, entrada, 16);
     if (memoria_->PermisoCarga == 1) {
         const int direccion = memoria_->LosCables[1].Valor;
         if (traza) {
-            Traza("Escribiendo en Memoria: " + std::to_string(entrada) +
-                  " en la @: " + std::to_string(direccion));
+            Traza((LineaTraza::Nueva() << "Escribiendo en Memoria: " << entrada << " en la @: " << direccion)
+                      .Texto());
         }
         const auto valor = static_cast<std::uint16_t>(entrada);
         memoria_->EscribirValor(valor, direccion);
@@ -276,37 +283,43 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         }
     }
 
-    // 2. Set-up: registers present their new values, the control unit drives its current word.
-    for (const auto& e : listaElementosOrg_) {
-        e->IniciaCiclo();
-        e->SetUp();
+    // 2. Set-up: registers present their new values, the control unit drives its current word. The
+    // elements are known by kind here, so each is called directly rather than through the list.
+    uc_->IniciaCiclo();
+    uc_->SetUp();
+    for (TRegistro* r : registros_) {
+        r->IniciaCiclo();
+        r->TRegistro::SetUp();
     }
+    mux_->IniciaCiclo();
+    alu_->IniciaCiclo();
+    memoria_->IniciaCiclo();
+    incrementador_->IniciaCiclo();
+    // The wiring is fixed: ports are read and written by the constant indices of their tables.
     for (std::size_t p = 0; p < filaPuertoUC_.size(); ++p) {
-        const TCable& puerto = uc_->LosCables[p];
-        if (puerto.FrameMapa == TUpVl0) {
-            map[static_cast<std::size_t>(puerto.IndiceMapa)] = puerto.Valor;
-            if (filaPuertoUC_[p] >= 0) {
-                frameCablesCtrl_->SetValorBinario(filaPuertoUC_[p], puerto.Valor, puerto.NumBits);
-            }
-        }
+        const std::int16_t valor = uc_->LosCables[p].Valor;
+        map[kPuertosUC[p].IndiceMapa] = valor;
+        frameCablesCtrl_->PonBinario(filaPuertoUC_[p], valor, kPuertosUC[p].NumBits);
     }
     memoria_->PermisoCarga = mapa16(mapa::wPmem);
-    for (TRegistro* r : registros_) {
-        r->LosCables[0].Valor = map[static_cast<std::size_t>(r->LosCables[0].IndiceMapa)];
-    }
+    pc_->LosCables[0].Valor = map[kPuertosPC[0].IndiceMapa];
+    a_->LosCables[0].Valor = map[kPuertosA[0].IndiceMapa];
+    b_->LosCables[0].Valor = map[kPuertosB[0].IndiceMapa];
+    ir_->LosCables[0].Valor = map[kPuertosIR[0].IndiceMapa];
+    fz_->LosCables[0].Valor = map[kPuertosFZ[0].IndiceMapa];
 
     // 3. Registers.
     bool irCarga = false;
     for (TRegistro* r : registros_) {
         if (r != ir_) {
-            r->Comportamiento();
+            r->Comportamiento(traza);
             map[r->IndiceCableOut] = static_cast<std::int16_t>(r->ValorOUT);
             continue;
         }
         if (isCopModif_) {
             r->IsCopModif = true;
         }
-        r->Comportamiento();
+        r->Comportamiento(traza);
         if (isCopModif_) {
             if (traza) {
                 Traza("////////COP ESPECIAL DE 4 BITS////////");
@@ -326,38 +339,38 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         map[mapa::wIRFMux2] = r->LosCables[3].Valor;
         map[mapa::wIrCO] = r->LosCables[4].Valor;
         if (traza) {
-            Traza("IR Cop: " + std::to_string(map[mapa::wIrCO]));
-            Traza("IR fnt: " + std::to_string(map[mapa::wIRFMux2]));
-            Traza("IR dst: " + std::to_string(map[mapa::wIrDMux3]));
+            Traza((LineaTraza::Nueva() << "IR Cop: " << map[mapa::wIrCO]).Texto());
+            Traza((LineaTraza::Nueva() << "IR fnt: " << map[mapa::wIRFMux2]).Texto());
+            Traza((LineaTraza::Nueva() << "IR dst: " << map[mapa::wIrDMux3]).Texto());
         }
     }
 
     // 4. Combinational elements, once each, in this order.
-    for (TCable& puerto : mux_->LosCables) {
-        puerto.Valor = map[static_cast<std::size_t>(puerto.IndiceMapa)];
+    for (std::size_t p = 0; p < kPuertosMux.size(); ++p) {
+        mux_->LosCables[p].Valor = map[kPuertosMux[p].IndiceMapa];
     }
     mux_->Regauxin = static_cast<std::uint16_t>(regAux_);
-    mux_->Comportamiento();
+    mux_->TMux::Comportamiento();
     map[mux_->IndiceCableOutSum] = static_cast<std::int16_t>(mux_->ValorOUT);
     map[mux_->IndiceCableOutMem] = static_cast<std::int16_t>(mux_->ValorOUT);
 
-    for (TCable& puerto : alu_->LosCables) {
-        puerto.Valor = map[static_cast<std::size_t>(puerto.IndiceMapa)];
+    for (std::size_t p = 0; p < kPuertosAlu.size(); ++p) {
+        alu_->LosCables[p].Valor = map[kPuertosAlu[p].IndiceMapa];
     }
-    alu_->Comportamiento();
+    alu_->TAlu::Comportamiento();
     map[mapa::wAluOutMem] = static_cast<std::int16_t>(alu_->ValorOUT);
     map[mapa::wAluZFZ] = alu_->LosCables[4].Valor;
 
     memoria_->LosCables[1].Valor = map[mapa::wMuxoutMem];
     const int direccion = memoria_->LosCables[1].Valor;
     if (traza) {
-        Traza(" @Mem= " + std::to_string(direccion));
+        Traza((LineaTraza::Nueva() << " @Mem= " << direccion).Texto());
     }
     if (irCarga) {
         currentPc_ = direccion;
     }
-    frameCablesMEm_->SetValorDecimal(filaMem_, direccion);
-    memoria_->Comportamiento();
+    frameCablesMEm_->PonDecimal(filaMem_, direccion);
+    memoria_->TMemoria::Comportamiento();
     if (memoria_->IsCopModif) {
         // Only an instruction fetch decides how the next cycle decodes: a CLEAR, MOVD or ACUM word read
         // as an operand is data.
@@ -366,14 +379,14 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         }
         memoria_->IsCopModif = false;
     }
-    frameCablesMEm_->SetValorBinario(filaSal_, memoria_->ValorOUT, 16);
+    frameCablesMEm_->PonBinario(filaSal_, memoria_->ValorOUT, 16);
     const auto leido = static_cast<std::int16_t>(memoria_->ValorOUT);
     map[mapa::wMemOutIr] = leido;
     map[mapa::wMoutA] = leido;
     map[mapa::wMoutB] = leido;
 
     incrementador_->ValorIN = mux_->ValorOUT;
-    incrementador_->Comportamiento();
+    incrementador_->TIncrementador::Comportamiento();
     map[incrementador_->IndiceCableOut] = static_cast<std::int16_t>(incrementador_->ValorOUT);
 
     if (traza) {
@@ -382,12 +395,6 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     uc_->LosCables[puertoUC::Co10].Valor = map[mapa::wIrCO];
     uc_->LosCables[puertoUC::wFZOut].Valor = map[mapa::wFZOut];
     uc_->Comportamiento();
-
-    for (const auto& e : listaElementosOrg_) {
-        if (!e->Comportado) {
-            e->Comportamiento();
-        }
-    }
 }
 
 void TSimuladorVelmo::EjecutaCiclo() {
@@ -404,7 +411,7 @@ void TSimuladorVelmo::EjecutaCiclo() {
         findeinstruccion_ = uc_->IsFinInstruccion();
     } else {
         frameUnidadDeControl_->SetFilaActual(static_cast<std::uint16_t>(estado));
-        frameCablesCtrl_->SetValorDecimal(filaUProg_, estado);
+        frameCablesCtrl_->PonDecimal(filaUProg_, estado);
         AnimaUnidadProceso(0, estado);
         findeinstruccion_ = uc_->IsFinInstruccion();
     }
@@ -446,9 +453,7 @@ void TSimuladorVelmo::AnimaUnidadProceso(int estado, int microdireccion) {
         break;
     }
     }
-    for (int i = 0; i < TOrganizacion::kNumCables; ++i) {
-        up.SetActivado(i, ((s >> i) & 1U) != 0);
-    }
+    up.SetActivados(s);
 }
 
 bool TSimuladorVelmo::EjecutaInstruccion() {
@@ -470,6 +475,17 @@ ResultadoEjecucion TSimuladorVelmo::EjecutaInstrucciones(std::int64_t n, const O
 
 ResultadoEjecucion TSimuladorVelmo::EjecutaHastaBreakpoint(const OpcionesEjecucion& opciones) {
     return *EjecucionPorTramos(*this, TipoEjecucion::HastaBreakpoint, 0, opciones).Avanza();
+}
+
+// Both kinds of snapshot name the engine's own fields alike.
+template <class I> void TSimuladorVelmo::RestauraContadores(const I& i) {
+    numCiclos_ = i.numCiclos;
+    numInst_ = i.numInst;
+    findeinstruccion_ = i.findeinstruccion;
+    isCopModif_ = i.isCopModif;
+    regAux_ = i.regAux;
+    estadoActual_ = i.estadoActual;
+    currentPc_ = i.currentPc;
 }
 
 TSimuladorVelmo::Instantanea TSimuladorVelmo::TomaInstantanea() const {
@@ -517,13 +533,7 @@ void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
     *alu_ = i.alu;
     *memoria_ = i.memoria;
     *incrementador_ = i.incrementador;
-    numCiclos_ = i.numCiclos;
-    numInst_ = i.numInst;
-    findeinstruccion_ = i.findeinstruccion;
-    isCopModif_ = i.isCopModif;
-    regAux_ = i.regAux;
-    estadoActual_ = i.estadoActual;
-    currentPc_ = i.currentPc;
+    RestauraContadores(i);
     // Breakpoints and scrolling are the user's, not the machine's: they stay as they are now.
     TMemoriaVLM::Datos vista = i.vistaMemoria;
     const TMemoriaVLM::Datos& ahora = frameMemoria_->GetDatos();
@@ -538,6 +548,170 @@ void TSimuladorVelmo::RestauraInstantanea(const Instantanea& i) {
     frameEstado_->RestauraDatos(i.estado);
     frameUP_->RestauraDatos(i.up);
     frameUnidadDeControl_->RestauraDatos(i.unidadControl);
+}
+
+namespace {
+
+TSimuladorVelmo::PuertosCompactos Compacta(const TElemOrg& e) {
+    TSimuladorVelmo::PuertosCompactos p;
+    for (std::size_t k = 0; k < e.LosCables.size() && k < p.valor.size(); ++k) {
+        p.valor[k] = e.LosCables[k].Valor;
+        p.activado = static_cast<std::uint16_t>(p.activado | (e.LosCables[k].Activado ? 1U << k : 0U));
+    }
+    p.comportado = e.Comportado;
+    return p;
+}
+
+void Restaura(TElemOrg& e, const TSimuladorVelmo::PuertosCompactos& p) {
+    for (std::size_t k = 0; k < e.LosCables.size() && k < p.valor.size(); ++k) {
+        e.LosCables[k].Valor = p.valor[k];
+        e.LosCables[k].Activado = ((p.activado >> k) & 1U) != 0;
+    }
+    e.Comportado = p.comportado;
+}
+
+TSimuladorVelmo::TablaCompacta Compacta(const TablaNombreValor& tabla) {
+    const TablaNombreValor::Datos& d = tabla.GetDatos();
+    TSimuladorVelmo::TablaCompacta t;
+    t.celdas.reserve(d.ValorCables.size());
+    for (std::size_t k = 0; k < d.ValorCables.size(); ++k) {
+        const ValorCelda& c = d.ValorCables[k];
+        t.celdas.push_back({c.forma, c.digitos, c.numero});
+        if (c.texto != tabla.TextoInicial(static_cast<int>(k))) {
+            t.textos.emplace_back(static_cast<std::uint8_t>(k), c.texto);
+        }
+    }
+    return t;
+}
+
+TablaNombreValor::Datos Restaura(const TablaNombreValor& tabla, const TSimuladorVelmo::TablaCompacta& t) {
+    TablaNombreValor::Datos d = tabla.GetDatos();
+    for (std::size_t k = 0; k < d.ValorCables.size() && k < t.celdas.size(); ++k) {
+        ValorCelda& c = d.ValorCables[k];
+        c.forma = t.celdas[k].forma;
+        c.digitos = t.celdas[k].digitos;
+        c.numero = t.celdas[k].numero;
+        c.texto = tabla.TextoInicial(static_cast<int>(k));
+    }
+    for (const auto& [k, texto] : t.textos) {
+        if (k < d.ValorCables.size()) {
+            d.ValorCables[k].texto = texto;
+        }
+    }
+    return d;
+}
+
+// A memory word written since the opening is its file word rewritten by its current value: writing
+// decodes the value again and keeps only the file's "CTE" and "---" mnemonics and the description, so
+// the last value written gives the same word however many writes came before.
+TregInst Palabra(const TregInst& original, std::uint16_t valor, bool escrita, int version) {
+    TregInst p = original;
+    if (escrita) {
+        p.Valor = valor;
+        UpdateRegInst(valor, version, p);
+    }
+    return p;
+}
+
+} // namespace
+
+TSimuladorVelmo::InstantaneaCompacta TSimuladorVelmo::TomaCompacta() const {
+    InstantaneaCompacta i;
+    i.uc = Compacta(*uc_);
+    i.ucActual = uc_->EstadoActual;
+    i.ucSiguiente = uc_->EstadoSiguiente;
+    i.ucAnterior = uc_->EstadoAnterior;
+    if (EsCableado(tipoControl_)) {
+        i.copaux = static_cast<const TUCCableada&>(*uc_).copaux;
+    }
+    for (std::size_t k = 0; k < registros_.size(); ++k) {
+        const TRegistro& r = *registros_[k];
+        i.registros[k] = {Compacta(r), r.ValorIN, r.ValorOUT, r.PermisoCarga, r.IsCopModif};
+    }
+    i.mux = Compacta(*mux_);
+    i.muxOut = mux_->ValorOUT;
+    i.regauxin = mux_->Regauxin;
+    i.alu = Compacta(*alu_);
+    i.aluOut = alu_->ValorOUT;
+    i.memoria = Compacta(*memoria_);
+    i.memOut = memoria_->ValorOUT;
+    i.memPermiso = memoria_->PermisoCarga;
+    i.memCopModif = memoria_->IsCopModif;
+    for (std::size_t k = 0; k < kPalabrasMemoria; ++k) {
+        i.palabras[k] = memoria_->VectorReginst[k].Valor;
+    }
+    i.escritas = memoria_->PalabrasEscritas();
+    i.incrementador = Compacta(*incrementador_);
+    i.incIn = incrementador_->ValorIN;
+    i.incOut = incrementador_->ValorOUT;
+    i.numCiclos = numCiclos_;
+    i.numInst = numInst_;
+    i.findeinstruccion = findeinstruccion_;
+    i.isCopModif = isCopModif_;
+    i.regAux = regAux_;
+    i.estadoActual = estadoActual_;
+    i.currentPc = currentPc_;
+    i.filaMemoria = frameMemoria_->prFilaActual();
+    i.tablaRegistros = Compacta(*frameRegistros_);
+    i.tablaCablesMem = Compacta(*frameCablesMEm_);
+    i.tablaCablesCtrl = Compacta(*frameCablesCtrl_);
+    i.estado = frameEstado_->GetDatos();
+    i.up = frameUP_->GetDatos();
+    i.filaMicro = frameUnidadDeControl_->GetDatos().FilaMicroprograma;
+    i.activadoControl = frameUnidadDeControl_->GetDatos().activado;
+    return i;
+}
+
+void TSimuladorVelmo::RestauraCompacta(const InstantaneaCompacta& i) {
+    Restaura(*uc_, i.uc);
+    uc_->EstadoActual = i.ucActual;
+    uc_->EstadoSiguiente = i.ucSiguiente;
+    uc_->EstadoAnterior = i.ucAnterior;
+    if (EsCableado(tipoControl_)) {
+        static_cast<TUCCableada&>(*uc_).copaux = i.copaux;
+    }
+    for (std::size_t k = 0; k < registros_.size(); ++k) {
+        TRegistro& r = *registros_[k];
+        const RegistroCompacto& c = i.registros[k];
+        Restaura(r, c.puertos);
+        r.ValorIN = c.valorIn;
+        r.ValorOUT = c.valorOut;
+        r.PermisoCarga = c.permisoCarga;
+        r.IsCopModif = c.isCopModif;
+    }
+    Restaura(*mux_, i.mux);
+    mux_->ValorOUT = i.muxOut;
+    mux_->Regauxin = i.regauxin;
+    Restaura(*alu_, i.alu);
+    alu_->ValorOUT = i.aluOut;
+    Restaura(*memoria_, i.memoria);
+    memoria_->ValorOUT = i.memOut;
+    memoria_->PermisoCarga = i.memPermiso;
+    memoria_->IsCopModif = i.memCopModif;
+    TMemoriaVLM::Datos vista = frameMemoria_->GetDatos();
+    for (std::size_t k = 0; k < kPalabrasMemoria; ++k) {
+        const bool escrita = ((i.escritas[k / 64] >> (k % 64)) & 1U) != 0;
+        const TregInst palabra = Palabra(vectorReginst_[k], i.palabras[k], escrita, memoria_->ver);
+        memoria_->EscribirInstruccion(palabra, static_cast<int>(k));
+        vista.VectorReginst[k] = palabra;
+    }
+    memoria_->SetPalabrasEscritas(i.escritas);
+    Restaura(*incrementador_, i.incrementador);
+    incrementador_->ValorIN = i.incIn;
+    incrementador_->ValorOUT = i.incOut;
+    RestauraContadores(i);
+    // Breakpoints and scrolling are the user's: they stay as they are now.
+    vista.FilaActual = i.filaMemoria;
+    frameMemoria_->RestauraContenido(vista);
+    frameRegistros_->RestauraDatos(Restaura(*frameRegistros_, i.tablaRegistros));
+    frameCablesMEm_->RestauraDatos(Restaura(*frameCablesMEm_, i.tablaCablesMem));
+    frameCablesCtrl_->RestauraDatos(Restaura(*frameCablesCtrl_, i.tablaCablesCtrl));
+    frameEstado_->RestauraDatos(i.estado);
+    frameUP_->RestauraDatos(i.up);
+    TFrameControl::Datos control = frameUnidadDeControl_->GetDatos();
+    control.FilaMicroprograma = i.filaMicro;
+    control.activado = i.activadoControl;
+    frameUnidadDeControl_->RestauraDatos(control);
 }
 
 void TSimuladorVelmo::Monitoriza() {

@@ -43,6 +43,50 @@ public:
         TFrameControl::Datos unidadControl;
     };
 
+    /// The values of one element that a cycle changes: its ports and whether it has behaved.
+    struct PuertosCompactos {
+        std::array<std::int16_t, 14> valor{};
+        std::uint16_t activado = 0; // bit i: port i
+        bool comportado = false;
+    };
+    struct RegistroCompacto {
+        PuertosCompactos puertos;
+        std::uint16_t valorIn = 0, valorOut = 0, permisoCarga = 0;
+        bool isCopModif = false;
+    };
+    struct CeldaCompacta {
+        ValorCelda::Forma forma = ValorCelda::Texto;
+        std::uint8_t digitos = 0;
+        std::int32_t numero = 0;
+    };
+    struct TablaCompacta {
+        std::vector<CeldaCompacta> celdas;
+        // The cells whose text is not their initial one (a text set by name), by cell index.
+        std::vector<std::pair<std::uint8_t, std::string>> textos;
+    };
+    /// The same moment as an Instantanea, as values only: names and the texts of memory words are not kept
+    /// (a word is its file word, or that word rewritten by its current value). What the history keeps.
+    struct InstantaneaCompacta {
+        PuertosCompactos uc, mux, alu, memoria, incrementador;
+        std::uint8_t ucActual = 0, ucSiguiente = 0, ucAnterior = 0;
+        std::int32_t copaux = 0;
+        std::array<RegistroCompacto, 5> registros; // PC, A, B, IR, FZ
+        std::uint16_t muxOut = 0, regauxin = 0, aluOut = 0, memOut = 0, memPermiso = 0;
+        std::uint16_t incIn = 0, incOut = 0;
+        bool memCopModif = false;
+        std::array<std::uint16_t, kPalabrasMemoria> palabras{};
+        TMemoria::Escritas escritas{}; // the words written since the opening
+        std::int32_t numCiclos = 0, numInst = 0;
+        bool findeinstruccion = false, isCopModif = false;
+        std::int32_t regAux = 0, estadoActual = 0, currentPc = 0;
+        std::uint16_t filaMemoria = 0;
+        TablaCompacta tablaRegistros, tablaCablesMem, tablaCablesCtrl;
+        TEstadoDeEjecucion::Datos estado;
+        TOrganizacion::Datos up;
+        std::uint16_t filaMicro = 0;
+        std::array<bool, kCablesFrameControl> activadoControl{};
+    };
+
     /// Opens `fichero`, asks the host for the control unit or the microprogram, builds the machine and
     /// runs the opening cycle (the fetch of address 0). Throws ErrorAperturaEjecutable when the file
     /// cannot be opened; an exception out of the opening cycle reaches the caller too.
@@ -76,6 +120,9 @@ public:
     void Detener() { detener_ = true; }
 
     Instantanea TomaInstantanea() const;
+    InstantaneaCompacta TomaCompacta() const;
+    /// Only for a moment of this same simulation; as RestauraInstantanea.
+    void RestauraCompacta(const InstantaneaCompacta& i);
     /// Only for a snapshot of this same simulation; breakpoints stay as they are; the windows repaint.
     void RestauraInstantanea(const Instantanea& i);
 
@@ -103,10 +150,12 @@ public:
 private:
     friend class EjecucionPorTramos; // the runs drive the cycles and read the instruction end
 
+    template <class I> void RestauraContadores(const I& i);
     void Arranca();
     void CreaElemOrg();
     void Ciclo(bool traza);
     void Traza(const std::string& linea) const;
+    void Traza(const char* linea) const;
 
     bool findeinstruccion_ = false;
     bool isCopModif_ = false;

@@ -129,8 +129,9 @@ void TVentanaControl::DestelloReloj() {
         return;
     }
     destello_ = true;
-    // Shown at once: the host waits right after, and the next refresh puts the bitmap back.
-    repaint();
+    // Painted while the host waits right after (it lets paints through); the next refresh puts the bitmap
+    // back. An immediate repaint would paint every overlapping window with it.
+    update();
 }
 
 void TVentanaControl::paintEvent(QPaintEvent* evento) {

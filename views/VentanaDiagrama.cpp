@@ -31,8 +31,8 @@ TVentanaDiagrama::~TVentanaDiagrama() {
     estado_.Avisos().Anula(clave_);
 }
 
-void TVentanaDiagrama::CargaImagen(const QString& recurso) {
-    // Long runs repaint every cycle: the picture is drawn from its SVG once and copied afterwards.
+void TVentanaDiagrama::PreparaLimpia(const QString& recurso) {
+    // Long runs repaint every cycle: the picture is drawn from its SVG once.
     const qreal escala = devicePixelRatioF();
     if (recurso != recursoLimpio_ || escala != escalaLimpia_ || limpia_.isNull()) {
         limpia_ = ImagenSvg(recurso, tamanoImagen_, escala).toImage();
@@ -40,14 +40,24 @@ void TVentanaDiagrama::CargaImagen(const QString& recurso) {
         recursoLimpio_ = recurso;
         escalaLimpia_ = escala;
     }
+}
+
+void TVentanaDiagrama::CargaImagen(const QString& recurso) {
+    PreparaLimpia(recurso);
     MiBitmap = limpia_.copy();
-    MiBitmap.setDevicePixelRatio(escala);
+    MiBitmap.setDevicePixelRatio(escalaLimpia_);
+}
+
+void TVentanaDiagrama::UsaImagenLimpia(const QString& recurso) {
+    PreparaLimpia(recurso);
+    MiBitmap = limpia_;
 }
 
 void TVentanaDiagrama::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.fillRect(rect(), palette().color(QPalette::Window));
     pintor.drawImage(QPoint(0, 0), MiBitmap);
+    PintaEncima(pintor);
 }
 
 void TVentanaDiagrama::AplicaVentana() {

@@ -4,6 +4,7 @@
 // report when the user minimises them, and answer the context-help request with their own tip.
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 namespace velmo {
@@ -16,7 +17,7 @@ class TVentanaDiagrama : public QWidget {
 public:
     ~TVentanaDiagrama() override;
 
-    /// The composed picture, as the window copies it at (0,0).
+    /// The picture the window copies at (0,0), before the marks PintaEncima draws over it.
     const QImage& Bitmap() const { return MiBitmap; }
 
     /// Applies the state's placement, caption and visibility to the window, or to the child-window frame
@@ -34,6 +35,11 @@ protected:
 
     /// A clean copy of `recurso` at the picture's size.
     void CargaImagen(const QString& recurso);
+    /// The clean picture of `recurso` itself, shared and not copied: for a window that draws all its marks
+    /// in PintaEncima.
+    void UsaImagenLimpia(const QString& recurso);
+    /// Drawn over the picture at every paint.
+    virtual void PintaEncima(QPainter&) const {}
 
     bool event(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -47,6 +53,7 @@ private:
     QSize tamanoImagen_;
     QWidget* marcoVigilado_ = nullptr;
     bool informando_ = false;
+    void PreparaLimpia(const QString& recurso);
     QImage limpia_;
     QString recursoLimpio_;
     qreal escalaLimpia_ = 0;

@@ -106,8 +106,14 @@ void TVentanaOrganizacion::AlAviso(Aviso) {
 }
 
 void TVentanaOrganizacion::FormPaint() {
-    CargaImagen(QStringLiteral(":/velmo/VELMO.svg"));
-    QPainter pintor(&MiBitmap);
+    // The active signals and the probes are drawn over the clean picture when the window paints: a cycle
+    // copies no picture.
+    UsaImagenLimpia(QStringLiteral(":/velmo/VELMO.svg"));
+    update();
+}
+
+void TVentanaOrganizacion::PintaEncima(QPainter& pintor) const {
+    pintor.save();
     pintor.setRenderHint(QPainter::Antialiasing, false);
     pintor.setFont(font());
     pintor.setPen(PenCable());
@@ -125,8 +131,7 @@ void TVentanaOrganizacion::FormPaint() {
     if (HayRegAux() && SondaRegAux.ProbeActivado) {
         PintaProbe(pintor, SondaRegAux, 7, static_cast<std::int16_t>(up_.ValorRegAux()));
     }
-    pintor.end();
-    update();
+    pintor.restore();
 }
 
 bool TVentanaOrganizacion::HayRegAux() const {

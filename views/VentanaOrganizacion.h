@@ -39,7 +39,7 @@ public:
     /// The auxiliary register's probe, shown on the configurable machine only.
     TRegCable SondaRegAux;
 
-    /// Composes the picture from the clean one and the state, and shows it.
+    /// Shows the state: the clean picture with the active signals and the probes drawn over it.
     void FormPaint();
     /// The monitor dialog; on "Aceptar" the probes change and the picture is redrawn.
     void Monitorizar1Click();
@@ -57,6 +57,7 @@ protected:
     QSize TamanoAyuda() const override { return {220, 130}; }
     void mousePressEvent(QMouseEvent* evento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
+    void PintaEncima(QPainter& pintor) const override;
 
 private:
     void PintaProbe(QPainter& pintor, const TRegCable& c, int bits, std::int16_t valor) const;
