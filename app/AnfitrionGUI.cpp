@@ -47,7 +47,8 @@ AnfitrionSinVentanas& SinVentanas() {
 /// events on to their widgets, where they are judged.
 class FiltroEjecucion : public QObject {
 public:
-    FiltroEjecucion(AnfitrionGUI& anfitrion, QWidget* detener) : anfitrion_(anfitrion), detener_(detener) {
+    FiltroEjecucion(std::function<void()> pideDetener, QWidget* detener)
+        : pideDetener_(std::move(pideDetener)), detener_(detener) {
         QCoreApplication::instance()->installEventFilter(this);
     }
     ~FiltroEjecucion() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -58,7 +59,7 @@ public:
         switch (evento->type()) {
         case QEvent::Shortcut:
             if (static_cast<QShortcutEvent*>(evento)->key() == QKeySequence(Qt::Key_Escape)) {
-                anfitrion_.PideDetener();
+                PideDetener();
             }
             return true;
         case QEvent::ShortcutOverride:
@@ -69,7 +70,7 @@ public:
             }
             if (evento->type() != QEvent::KeyRelease &&
                 static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
-                anfitrion_.PideDetener();
+                PideDetener();
             }
             evento->accept(); // an accepted override keeps the key from becoming a shortcut
             return true;
@@ -90,7 +91,13 @@ public:
     }
 
 private:
-    AnfitrionGUI& anfitrion_;
+    void PideDetener() {
+        if (pideDetener_) {
+            pideDetener_();
+        }
+    }
+
+    std::function<void()> pideDetener_;
     QPointer<QWidget> detener_;
 };
 
@@ -200,27 +207,31 @@ void AnfitrionGUI::FinDeCiclo() {
     if (vistas.finDeCiclo) {
         vistas.finDeCiclo();
     }
-    if (enEjecucion_ && desdeRefresco_.hasExpired(kRefrescoMs)) {
-        desdeRefresco_.restart();
-        if (progreso_) {
-            progreso_();
-        }
-        Atiende(0);
-    }
 }
 
-void AnfitrionGUI::EmpiezaEjecucion(QWidget* detener, std::function<void()> progreso) {
-    OlvidaDetencion();
+void AnfitrionGUI::EmpiezaEjecucion(QWidget* detener, std::function<void()> pideDetener) {
     enEjecucion_ = true;
     detener_ = detener;
-    progreso_ = std::move(progreso);
+    pideDetener_ = std::move(pideDetener);
     desdeRefresco_.start();
 }
 
 void AnfitrionGUI::TerminaEjecucion() {
     enEjecucion_ = false;
     detener_ = nullptr;
-    progreso_ = nullptr;
+    pideDetener_ = nullptr;
+}
+
+OpcionesEjecucion AnfitrionGUI::OpcionesRefresco(std::function<void(const ResultadoEjecucion&)> progreso) {
+    OpcionesEjecucion opciones;
+    opciones.progreso = [this, progreso = std::move(progreso)](const ResultadoEjecucion& hecho) {
+        if (enEjecucion_ && desdeRefresco_.hasExpired(kRefrescoMs)) {
+            desdeRefresco_.restart();
+            progreso(hecho);
+            Atiende(0);
+        }
+    };
+    return opciones;
 }
 
 void AnfitrionGUI::ReiniciaTraza() {
@@ -250,7 +261,7 @@ void AnfitrionGUI::Atiende(int milisegundos) {
     std::optional<FiltroEjecucion> filtro;
     QEventLoop::ProcessEventsFlags banderas = QEventLoop::ExcludeUserInputEvents;
     if (enEjecucion_) {
-        filtro.emplace(*this, detener_);
+        filtro.emplace(pideDetener_, detener_);
         banderas = QEventLoop::AllEvents;
     }
     if (milisegundos <= 0) {

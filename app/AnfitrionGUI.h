@@ -6,6 +6,7 @@
 
 #include "AnfitrionMaquina.h"
 #include "FormEligeSim.h"
+#include "ResultadoEjecucion.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -71,10 +72,11 @@ public:
     /// How often a run repaints the windows and reports its progress, with or without the clock pause.
     static constexpr int kRefrescoMs = 50;
     /// A run starts: until TerminaEjecucion, every wait and every refresh takes the clicks on `detener`
-    /// (may be null) and Esc, which ask to stop, and no other user input; `progreso` is called at each
-    /// refresh. A stop asked before is forgotten.
-    void EmpiezaEjecucion(QWidget* detener, std::function<void()> progreso);
+    /// (may be null) and Esc, which call `pideDetener`, and no other user input.
+    void EmpiezaEjecucion(QWidget* detener, std::function<void()> pideDetener);
     void TerminaEjecucion();
+    /// The options of a run that repaints the windows every kRefrescoMs and then calls `progreso`.
+    OpcionesEjecucion OpcionesRefresco(std::function<void(const ResultadoEjecucion&)> progreso);
     bool EnEjecucion() const { return enEjecucion_; }
     /// "Sin animación": no lit clock line and no pause; the windows repaint only at the refreshes.
     void SetSinAnimacion(bool sin) { sinAnimacion_ = sin; }
@@ -91,7 +93,7 @@ private:
     bool enEjecucion_ = false;
     bool sinAnimacion_ = false;
     QPointer<QWidget> detener_;
-    std::function<void()> progreso_;
+    std::function<void()> pideDetener_;
     QElapsedTimer desdeRefresco_;
 };
 

@@ -129,10 +129,7 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
         mapaAlu->SetTipoControl(tipo);
     };
     anfitrion_->vistas.avisoBreakpoint = [this] { FormAvisoBreakpoint->Avisa(); };
-    fabrica_ = [mapaAlu](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
-        // The engine sets the ALU map only for the modified and configurable machines; a plain-machine
-        // program opened after one of them must not show their ALU.
-        mapaAlu->SetTipoControl(tnormal);
+    fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
         return std::make_unique<SimulacionVelmo>(owner, ruta);
     };
     // ---- end of the simulation's views
@@ -195,46 +192,33 @@ template <class F> void TVentanaPrincipal::Protegido(F&& orden) {
     }
 }
 
-template <class F> void TVentanaPrincipal::EnCiclo(F&& orden) {
+void TVentanaPrincipal::Ejecuta(
+    const std::function<ResultadoEjecucion(Simulacion&, const OpcionesEjecucion&)>& orden) {
     if (!SimuladorVelmo) {
         return;
     }
-    bool fallo = false;
-    EmpiezaEjecucion();
-    try {
-        orden(*SimuladorVelmo);
-    } catch (...) {
-        fallo = true;
+    detenida_ = false;
+    progresoMostrado_ = false;
+    anfitrion_->EmpiezaEjecucion(BarraHerramientas->widgetForAction(BotonDetener),
+                                 [this] { DetenerClick(); });
+    const ResultadoEjecucion r =
+        orden(*SimuladorVelmo,
+              anfitrion_->OpcionesRefresco([this](const ResultadoEjecucion& r) { MuestraProgreso(r); }));
+    anfitrion_->TerminaEjecucion();
+    Detener->setEnabled(false);
+    BotonDetener->setEnabled(false);
+    if (detenida_) {
+        BarraEstado(QStringLiteral("Ejecución detenida tras %1 ciclos").arg(r.ciclos));
+    } else if (progresoMostrado_) {
+        statusBar()->clearMessage();
     }
-    TerminaEjecucion();
-    if (fallo) {
+    if (r.fin == FinEjecucion::Error) {
         // The engine has already said "Excepción: Reinicializando": start the simulation again.
         BotonResetClick();
     }
 }
 
-void TVentanaPrincipal::EmpiezaEjecucion() {
-    ciclosAlEmpezar_ = SimuladorVelmo->Ciclos();
-    instruccionesAlEmpezar_ = SimuladorVelmo->Instrucciones();
-    progresoMostrado_ = false;
-    anfitrion_->EmpiezaEjecucion(BarraHerramientas->widgetForAction(BotonDetener),
-                                 [this] { MuestraProgreso(); });
-}
-
-void TVentanaPrincipal::TerminaEjecucion() {
-    anfitrion_->TerminaEjecucion();
-    Detener->setEnabled(false);
-    BotonDetener->setEnabled(false);
-    if (anfitrion_->DetencionPedida()) {
-        anfitrion_->OlvidaDetencion();
-        BarraEstado(QStringLiteral("Ejecución detenida tras %1 ciclos")
-                        .arg(SimuladorVelmo->Ciclos() - ciclosAlEmpezar_));
-    } else if (progresoMostrado_) {
-        statusBar()->clearMessage();
-    }
-}
-
-void TVentanaPrincipal::MuestraProgreso() {
+void TVentanaPrincipal::MuestraProgreso(const ResultadoEjecucion& hecho) {
     // Enabled from the first refresh on, so that a single step does not flash the button.
     if (!progresoMostrado_) {
         Detener->setEnabled(true);
@@ -242,13 +226,14 @@ void TVentanaPrincipal::MuestraProgreso() {
     }
     progresoMostrado_ = true;
     BarraEstado(QStringLiteral("Ejecutando: %1 ciclos, %2 instrucciones (Esc detiene)")
-                    .arg(SimuladorVelmo->Ciclos() - ciclosAlEmpezar_)
-                    .arg(SimuladorVelmo->Instrucciones() - instruccionesAlEmpezar_));
+                    .arg(hecho.ciclos)
+                    .arg(hecho.instrucciones));
 }
 
 void TVentanaPrincipal::DetenerClick() {
-    if (anfitrion_->EnEjecucion()) {
-        anfitrion_->PideDetener();
+    if (anfitrion_->EnEjecucion() && SimuladorVelmo) {
+        detenida_ = true;
+        SimuladorVelmo->Detener();
     }
 }
 
@@ -619,30 +604,37 @@ bool TVentanaPrincipal::AbrirFichero(const QString& ruta) {
 }
 
 bool TVentanaPrincipal::AbrirFicheroVelmo(const QString& ruta) {
+    const bool abierta = AbreSimulacion(ruta, [this, &ruta] {
+        if (fabrica_) {
+            SimuladorVelmo = fabrica_(*this, ruta);
+        }
+    });
+    if (!abierta) {
+        SimuladorVelmo.reset();
+    }
+    return abierta;
+}
+
+bool TVentanaPrincipal::AbreSimulacion(const QString& ruta, const std::function<void()>& abre) {
     BarraEstado(QStringLiteral("Seleccione las características de Velmo a simular"));
     // A pipe would freeze the program waiting for a writer; a device or a folder is no executable.
     if (NoEsFicheroNormal(QFile::encodeName(ruta).toStdString())) {
-        SimuladorVelmo.reset();
         Modal().mensaje(this,
                         QString::fromStdString(TextoFalloLectura(EstadoLecturaAcotada::NoEsFicheroNormal,
                                                                  ruta.toStdString(), 0)),
                         kTitulo, IconoCaja::Error);
         return false;
     }
-    if (fabrica_) {
-        try {
-            SimuladorVelmo = fabrica_(*this, ruta);
-        } catch (const ErrorAperturaEjecutable& error) {
-            SimuladorVelmo.reset();
-            Modal().mensaje(this, QString::fromStdString(error.what()), kTitulo, IconoCaja::Error);
-            return false;
-        } catch (...) {
-            // Not retried: a simulation that fails while it opens would fail again on every reset.
-            SimuladorVelmo.reset();
-            Modal().mensaje(this, QStringLiteral("No se ha podido abrir la simulación de %1").arg(ruta),
-                            kTitulo, IconoCaja::Error);
-            return false;
-        }
+    try {
+        abre();
+    } catch (const ErrorAperturaEjecutable& error) {
+        Modal().mensaje(this, QString::fromStdString(error.what()), kTitulo, IconoCaja::Error);
+        return false;
+    } catch (...) {
+        // Not retried: a simulation that fails while it opens would fail again on every reset.
+        Modal().mensaje(this, QStringLiteral("No se ha podido abrir la simulación de %1").arg(ruta), kTitulo,
+                        IconoCaja::Error);
+        return false;
     }
     Debug->anade_linea(QStringLiteral("******INICIO DEL CICLO*******"));
     return true;
@@ -770,8 +762,11 @@ void TVentanaPrincipal::CerrarClick() {
 }
 
 void TVentanaPrincipal::BotonResetClick() {
-    CerrarClick();
-    if (!AbrirFichero(FicheroAbierto)) {
+    if (!SimuladorVelmo) {
+        return;
+    }
+    BarraEstado(QStringLiteral("Inicializando. Espere un momento, por favor ..."));
+    if (!AbreSimulacion(FicheroAbierto, [this] { SimuladorVelmo->Reinicia(); })) {
         CerrarClick();
         return;
     }
@@ -781,19 +776,20 @@ void TVentanaPrincipal::BotonResetClick() {
 }
 
 void TVentanaPrincipal::CicloClick() {
-    EnCiclo([](Simulacion& s) { s.EjecutaCiclo(); });
+    Ejecuta([](Simulacion& s, const OpcionesEjecucion& o) { return s.Ciclos(1, o); });
 }
 
 void TVentanaPrincipal::BotonCicloClick() {
-    EnCiclo([this](Simulacion& s) {
-        s.EjecutaCiclo();
+    Ejecuta([this](Simulacion& s, const OpcionesEjecucion& o) {
+        const ResultadoEjecucion r = s.Ciclos(1, o);
         Debug->anade_linea(QStringLiteral("*****Ciclo Completado******"));
         Debug->anade_linea(QStringLiteral("  "));
+        return r;
     });
 }
 
 void TVentanaPrincipal::InstruccionClick() {
-    EnCiclo([](Simulacion& s) { s.EjecutaInstruccion(); });
+    Ejecuta([](Simulacion& s, const OpcionesEjecucion& o) { return s.Instrucciones(1, o); });
 }
 
 void TVentanaPrincipal::EjecutaNClick() {
@@ -802,33 +798,19 @@ void TVentanaPrincipal::EjecutaNClick() {
         return;
     }
     const std::int32_t total = FormEjecutaN->NInstAEjecutar;
-    EnCiclo([this, total](Simulacion& s) {
-        std::int32_t hechas = 0;
-        while (hechas < total) {
-            if (!s.EjecutaInstruccion() || anfitrion_->DetencionPedida()) {
-                return;
-            }
-            ++hechas;
-            if (hechas % 50 == 0 && hechas < total &&
-                Modal().pregunta(this,
-                                 QStringLiteral("Ejecutadas 50 instrucciones\r\n¿Desea seguir ejecutando?"),
-                                 kTitulo, false) != BotonCaja::Si) {
-                return;
-            }
-        }
-    });
+    Ejecuta([total](Simulacion& s, const OpcionesEjecucion& o) { return s.Instrucciones(total, o); });
 }
 
 // ---------------------------------------------------------------- stepping back and the recorded trace
 
 void TVentanaPrincipal::CicloAnteriorClick() {
-    if (SimuladorVelmo && !SimuladorVelmo->RetrocedeCiclo()) {
+    if (SimuladorVelmo && SimuladorVelmo->CicloAnterior().fin == FinEjecucion::NadaQueDeshacer) {
         AvisoPasajero(QStringLiteral("No hay ciclos anteriores que deshacer"));
     }
 }
 
 void TVentanaPrincipal::InstruccionAnteriorClick() {
-    if (SimuladorVelmo && !SimuladorVelmo->RetrocedeInstruccion()) {
+    if (SimuladorVelmo && SimuladorVelmo->InstruccionAnterior().fin == FinEjecucion::NadaQueDeshacer) {
         AvisoPasajero(QStringLiteral("No hay instrucciones anteriores que deshacer"));
     }
 }
@@ -862,7 +844,7 @@ void TVentanaPrincipal::GuardarTrazaClick() {
 }
 
 void TVentanaPrincipal::HastaBreakpointClick() {
-    EnCiclo([](Simulacion& s) { s.EjecutaHastaBreakpoint(); });
+    Ejecuta([](Simulacion& s, const OpcionesEjecucion& o) { return s.HastaBreakpoint(o); });
 }
 
 void TVentanaPrincipal::MonitorizarClick() {

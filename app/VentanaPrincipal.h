@@ -213,7 +213,11 @@ private:
     void AvisoPasajero(const QString& texto);
     void RetiraAviso();
     template <class F> void Protegido(F&& orden);
-    template <class F> void EnCiclo(F&& orden);
+    /// Runs a command of the engine with the Stop button, Esc and the progress display; a failed cycle
+    /// resets the simulation.
+    void Ejecuta(const std::function<ResultadoEjecucion(Simulacion&, const OpcionesEjecucion&)>& orden);
+    /// Opens (or reopens) the simulation of `ruta` through `abre`; false, the user told, when it could not.
+    bool AbreSimulacion(const QString& ruta, const std::function<void()>& abre);
 
     void HabilitaFuente(bool activa);
     /// The simulation commands; the hidden buttons Apilar Vertical and Cascada only when asked.
@@ -230,11 +234,8 @@ private:
     QString textoBajoAviso_; // the status text it covered
     std::function<EleccionTraza(QWidget* padre)> eligeFicheroTraza_;
     // ---- a run in progress
-    void EmpiezaEjecucion();
-    void TerminaEjecucion();
-    void MuestraProgreso();
-    std::int32_t ciclosAlEmpezar_ = 0;
-    std::int32_t instruccionesAlEmpezar_ = 0;
+    void MuestraProgreso(const ResultadoEjecucion& hecho);
+    bool detenida_ = false; // the user asked the run in progress to stop
     bool progresoMostrado_ = false;
     bool ajusteOfrecido_ = false;
     QTimer* temporizadorAjuste_;

@@ -486,9 +486,6 @@ FinEjecucion TSimuladorVelmo::InstruccionDeCorrida() {
     const bool configurable = tipoControl_ == TMicroprogramable;
     const int limite = configurable ? kCiclosSinProgreso : kCiclosSinProgresoFijo;
     for (int ciclos = 0; ciclos < limite; ++ciclos) {
-        if (anfitrion_.DetencionPedida()) {
-            return FinEjecucion::DetenidaPorUsuario; // no warning: the instruction stays half done
-        }
         const FinEjecucion fin = CicloDeCorrida();
         if (findeinstruccion_) {
             return fin;
