@@ -18,18 +18,18 @@ namespace velmo {
 
 namespace {
 
-IconoCaja Caja(IconoMensaje icono) {
+IconoMensaje Caja(IconoMensaje icono) {
     switch (icono) {
     case IconoMensaje::Error:
-        return IconoCaja::Error;
+        return IconoMensaje::Error;
     case IconoMensaje::Aviso:
-        return IconoCaja::Aviso;
+        return IconoMensaje::Aviso;
     case IconoMensaje::Informacion:
-        return IconoCaja::Informacion;
+        return IconoMensaje::Informacion;
     case IconoMensaje::Pregunta:
-        return IconoCaja::Pregunta;
+        return IconoMensaje::Pregunta;
     }
-    return IconoCaja::Informacion;
+    return IconoMensaje::Informacion;
 }
 
 QString Q(const std::string& texto) {
@@ -111,16 +111,16 @@ void AnfitrionGUI::MuestraMensaje(const std::string& texto, const std::string& t
 }
 
 bool AnfitrionGUI::PreguntaSiNo(const std::string& texto, const std::string& titulo) {
-    return Modal().pregunta(padre_, Q(texto), Q(titulo), false) == BotonCaja::Si;
+    return Modal().pregunta(padre_, Q(texto), Q(titulo), false) == Respuesta::Si;
 }
 
 Respuesta AnfitrionGUI::PreguntaSiNoCancelar(const std::string& texto, const std::string& titulo) {
     switch (Modal().pregunta(padre_, Q(texto), Q(titulo), true)) {
-    case BotonCaja::Si:
+    case Respuesta::Si:
         return Respuesta::Si;
-    case BotonCaja::No:
+    case Respuesta::No:
         return Respuesta::No;
-    case BotonCaja::Cancelar:
+    case Respuesta::Cancelar:
         return Respuesta::Cancelar;
     }
     return Respuesta::Cancelar;
@@ -135,9 +135,6 @@ void AnfitrionGUI::AnadeLineaTraza(const std::string& linea) {
 }
 
 int AnfitrionGUI::OpcionAlu(int cop) {
-    if (vistas.opcionAlu) {
-        return vistas.opcionAlu(cop);
-    }
     return SinVentanas().OpcionAlu(cop);
 }
 
@@ -155,48 +152,29 @@ TTipoControl AnfitrionGUI::EligeControl() {
 }
 
 Microprograma AnfitrionGUI::EditaMicroprograma() {
-    if (vistas.editaMicroprograma) {
-        return vistas.editaMicroprograma();
-    }
     return SinVentanas().microprograma;
 }
 
-void AnfitrionGUI::SetTipoControlMapaAlu(TTipoControl tipo) {
-    if (vistas.setTipoControlMapaAlu) {
-        vistas.setTipoControlMapaAlu(tipo);
-    }
+void AnfitrionGUI::SetTipoControlMapaAlu(TTipoControl) {}
+
+void AnfitrionGUI::AvisoBreakpoint() {}
+
+void AnfitrionGUI::Monitoriza(TOrganizacion&) {}
+
+void AnfitrionGUI::MostrarMicroprograma(TFrameControl&) {}
+
+void AnfitrionGUI::MostrarMaquinaEstados(TTipoControl) {}
+
+void AnfitrionGUI::DestelloReloj(const TFrameControl&) {
+    Destello({});
 }
 
-void AnfitrionGUI::AvisoBreakpoint() {
-    if (vistas.avisoBreakpoint) {
-        vistas.avisoBreakpoint();
-    }
-}
-
-void AnfitrionGUI::Monitoriza(TOrganizacion& up) {
-    if (vistas.monitoriza) {
-        vistas.monitoriza(up);
-    }
-}
-
-void AnfitrionGUI::MostrarMicroprograma(TFrameControl& uc) {
-    if (vistas.mostrarMicroprograma) {
-        vistas.mostrarMicroprograma(uc);
-    }
-}
-
-void AnfitrionGUI::MostrarMaquinaEstados(TTipoControl tipo) {
-    if (vistas.mostrarMaquinaEstados) {
-        vistas.mostrarMaquinaEstados(tipo);
-    }
-}
-
-void AnfitrionGUI::DestelloReloj(const TFrameControl& uc) {
+void AnfitrionGUI::Destello(const std::function<void()>& dibuja) {
     if (sinAnimacion_) {
         return;
     }
-    if (vistas.destelloReloj) {
-        vistas.destelloReloj(uc);
+    if (dibuja) {
+        dibuja();
     }
     if (PausaReloj()) {
         EsperaReloj(kDestelloMs);
@@ -204,8 +182,8 @@ void AnfitrionGUI::DestelloReloj(const TFrameControl& uc) {
 }
 
 void AnfitrionGUI::FinDeCiclo() {
-    if (vistas.finDeCiclo) {
-        vistas.finDeCiclo();
+    if (alTerminarCiclo) {
+        alTerminarCiclo();
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The desktop's answer to what the core asks of a person: real message boxes and questions, the trace
+// The program's answer to what the core asks of a person: real message boxes and questions, the trace
 // window, the control-unit choice and the clock pause of the hard-wired units. Requests that belong to
-// simulation windows (monitor, microprogram view and editor, maps, breakpoint notice, repaint) go to the
-// views through VistasMaquina.
+// simulation windows (monitor, microprogram view and editor, maps, breakpoint notice, clock flash) are
+// answered by each simulation's own host (AnfitrionSimulacion); here they get the answers of a program
+// without those windows.
 
 #include "AnfitrionMaquina.h"
 #include "FormEligeSim.h"
@@ -18,25 +19,12 @@ namespace velmo {
 
 class TDebug;
 
-/// The simulation windows' part of the host; an empty entry means that window does not exist.
-struct VistasMaquina {
-    std::function<int(int cop)> opcionAlu;
-    std::function<Microprograma()> editaMicroprograma;
-    std::function<void(TTipoControl)> setTipoControlMapaAlu;
-    std::function<void()> avisoBreakpoint;
-    std::function<void(TOrganizacion&)> monitoriza;
-    std::function<void(TFrameControl&)> mostrarMicroprograma;
-    std::function<void(TTipoControl)> mostrarMaquinaEstados;
-    /// Draws the clock line lit; the host then waits while it shows.
-    std::function<void(const TFrameControl&)> destelloReloj;
-    std::function<void()> finDeCiclo;
-};
-
 class AnfitrionGUI : public AnfitrionMaquina {
 public:
     AnfitrionGUI(QWidget* padre, TDebug& debug, TFormElige& elige);
 
-    VistasMaquina vistas;
+    /// Called at the end of every cycle of the simulation open: a test's hand in the middle of a run.
+    std::function<void()> alTerminarCiclo;
 
     void MuestraMensaje(const std::string& texto, const std::string& titulo, IconoMensaje icono) override;
     bool PreguntaSiNo(const std::string& texto, const std::string& titulo) override;
@@ -44,11 +32,11 @@ public:
     bool TrazaActiva() const override;
     void AnadeLineaTraza(const std::string& linea) override;
 
-    /// The selected item of an ALU option group; without the configuration window, the first item.
+    /// The first item of an ALU option group.
     int OpcionAlu(int cop) override;
     /// "Elige Control", kept between uses; the answer as the dialog shows it when closed.
     TTipoControl EligeControl() override;
-    /// Without the editor window, the microprogram a new editor starts with.
+    /// The microprogram a new editor starts with.
     Microprograma EditaMicroprograma() override;
     void SetTipoControlMapaAlu(TTipoControl tipo) override;
     /// A new simulation starts its trace afresh, in the normal state at 200, 200, 300 x 420.
@@ -59,6 +47,10 @@ public:
     void MostrarMaquinaEstados(TTipoControl tipo) override;
     void DestelloReloj(const TFrameControl& uc) override;
     void FinDeCiclo() override;
+
+    /// The clock flash of a hard-wired cycle: `dibuja` lights the clock line (may be empty), which then
+    /// stays lit kDestelloMs while PausaReloj() is true; neither with "Sin animación".
+    void Destello(const std::function<void()>& dibuja);
 
     /// How long the clock line stays lit.
     static constexpr int kDestelloMs = 30;

@@ -1,6 +1,5 @@
 #include "SimulacionVelmo.h"
 
-#include "AnfitrionGUI.h"
 #include "DiagramasSimulacion.h"
 #include "EscrituraSegura.h"
 #include "TrazaCiclos.h"
@@ -15,15 +14,15 @@ namespace {
 
 /// The engine sets the ALU map only for the modified and configurable machines; a plain-machine program
 /// opened after one of them must not show their ALU.
-OrigenSimulacion Origen(TVentanaPrincipal& principal, const QString& ruta) {
-    principal.Anfitrion().SetTipoControlMapaAlu(tnormal);
+OrigenSimulacion Origen(AnfitrionMaquina& anfitrion, const QString& ruta) {
+    anfitrion.SetTipoControlMapaAlu(tnormal);
     return {ruta.toStdString(), std::nullopt, std::nullopt};
 }
 
 } // namespace
 
 SimulacionVelmo::SimulacionVelmo(TVentanaPrincipal& principal, const QString& ruta)
-    : principal_(principal), sesion_(principal.Anfitrion(), Origen(principal, ruta)) {
+    : principal_(principal), anfitrion_(principal), sesion_(anfitrion_, Origen(anfitrion_, ruta)) {
     CreaVentanas();
 }
 
@@ -32,9 +31,11 @@ SimulacionVelmo::~SimulacionVelmo() = default;
 void SimulacionVelmo::CreaVentanas() {
     memoriaYTablas_ = std::make_unique<VentanasMemoriaYTablas>(Motor(), *principal_.Mdi);
     diagramas_ = std::make_unique<DiagramasSimulacion>(principal_, Motor());
+    anfitrion_.SetDiagramas(diagramas_->Organizacion(), diagramas_->Control());
 }
 
 void SimulacionVelmo::QuitaVentanas() {
+    anfitrion_.SetDiagramas(nullptr, nullptr);
     diagramas_.reset();
     memoriaYTablas_.reset();
 }
@@ -43,7 +44,7 @@ void SimulacionVelmo::Reinicia() {
     // The windows watch the engine's state: they go before it, and come back over whichever engine the
     // session holds afterwards (the old one when the opening failed).
     QuitaVentanas();
-    principal_.Anfitrion().SetTipoControlMapaAlu(tnormal);
+    anfitrion_.SetTipoControlMapaAlu(tnormal);
     try {
         sesion_.Reinicia();
     } catch (...) {

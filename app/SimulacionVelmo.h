@@ -1,7 +1,8 @@
 #pragma once
-// The main window's simulation backed by the Velmo engine: one session (engine and history) and the
-// windows over its state.
+// The main window's simulation backed by the Velmo engine: one session (engine and history), the
+// windows over its state and the host that answers the engine's requests with those windows.
 
+#include "AnfitrionSimulacion.h"
 #include "SesionSimulacion.h"
 #include "Simulacion.h"
 
@@ -50,6 +51,7 @@ private:
     void QuitaVentanas();
 
     TVentanaPrincipal& principal_;
+    AnfitrionSimulacion anfitrion_; // declared before the session that asks it
     SesionSimulacion sesion_;
     // ---- windows over the engine's state; declared after it, so they go first
     std::unique_ptr<VentanasMemoriaYTablas> memoriaYTablas_;

@@ -26,7 +26,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
@@ -102,22 +101,11 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     Debug->PonEstado(Qt::WindowMinimized);
     Debug->anade_linea(QStringLiteral("Debug Activado"));
     anfitrion_ = std::make_unique<AnfitrionGUI>(this, *Debug, *FormElige);
-    // microprogrammable machine: the ALU reads the configuration dialog, a version-3 program opens with the
-    // editor, and the microprogram view opens in this frame.
+    // The configurable machine's ALU options and microprogram editor, the component maps and the
+    // breakpoint notice: each simulation's host reaches them here.
     ConfiguraAlu = new TConfiguraAlu(this);
     Form_Microprogramable = new TForm_Microprogramable(*ConfiguraAlu, this);
-    anfitrion_->vistas.opcionAlu = [this](int cop) { return ConfiguraAlu->OpcionAlu(cop); };
-    anfitrion_->vistas.editaMicroprograma = [this] {
-        // However it closes, the simulation starts with the microprogram as last edited.
-        Modal().ejecuta(*Form_Microprogramable);
-        return Form_Microprogramable->VectorMicroInst;
-    };
-    anfitrion_->vistas.mostrarMicroprograma = [this](TFrameControl& uc) { AbreVistaMicroprograma(*Mdi, uc); };
-    // end microprogrammable machine
-
-    // ---- component maps, breakpoint notice and the simulation's memory view and tables
-    auto* mapaAlu = new TMapaAlu(this);
-    SetMapa(Mapa::Alu, mapaAlu);
+    SetMapa(Mapa::Alu, new TMapaAlu(this));
     SetMapa(Mapa::Memoria, new TMapaMemoria(this));
     SetMapa(Mapa::Incrementador, new TMapaIncrementador(this));
     SetMapa(Mapa::Registros, new TMapaReg(this));
@@ -125,14 +113,9 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
     FormAvisoBreakpoint = new TFormAvisoBreakpoint(
         this, [] { return LeeAjuste(QStringLiteral("noInfoBreakpoint"), false); },
         [](bool noMostrar) { EscribeAjuste(QStringLiteral("noInfoBreakpoint"), noMostrar); });
-    anfitrion_->vistas.setTipoControlMapaAlu = [mapaAlu](TTipoControl tipo) {
-        mapaAlu->SetTipoControl(tipo);
-    };
-    anfitrion_->vistas.avisoBreakpoint = [this] { FormAvisoBreakpoint->Avisa(); };
     fabrica_ = [](TVentanaPrincipal& owner, const QString& ruta) -> std::unique_ptr<Simulacion> {
         return std::make_unique<SimulacionVelmo>(owner, ruta);
     };
-    // ---- end of the simulation's views
 
     HabilitaSimulacion(false, true);
     HabilitaFuente(true);
@@ -185,10 +168,10 @@ template <class F> void TVentanaPrincipal::Protegido(F&& orden) {
         orden();
     } catch (const std::exception&) {
         Modal().mensaje(this, QStringLiteral("No se ha podido completar la orden."), kTitulo,
-                        IconoCaja::Error);
+                        IconoMensaje::Error);
     } catch (...) {
         Modal().mensaje(this, QStringLiteral("No se ha podido completar la orden."), kTitulo,
-                        IconoCaja::Error);
+                        IconoMensaje::Error);
     }
 }
 
@@ -520,6 +503,10 @@ void TVentanaPrincipal::SetMapa(Mapa mapa, QDialog* ventana) {
     mapas_[static_cast<int>(mapa)] = ventana;
 }
 
+QDialog* TVentanaPrincipal::VentanaMapa(Mapa mapa) const {
+    return mapas_[static_cast<int>(mapa)];
+}
+
 // ---------------------------------------------------------------- enabling
 
 void TVentanaPrincipal::HabilitaFuente(bool activa) {
@@ -622,18 +609,18 @@ bool TVentanaPrincipal::AbreSimulacion(const QString& ruta, const std::function<
         Modal().mensaje(this,
                         QString::fromStdString(TextoFalloLectura(EstadoLecturaAcotada::NoEsFicheroNormal,
                                                                  ruta.toStdString(), 0)),
-                        kTitulo, IconoCaja::Error);
+                        kTitulo, IconoMensaje::Error);
         return false;
     }
     try {
         abre();
     } catch (const ErrorAperturaEjecutable& error) {
-        Modal().mensaje(this, QString::fromStdString(error.what()), kTitulo, IconoCaja::Error);
+        Modal().mensaje(this, QString::fromStdString(error.what()), kTitulo, IconoMensaje::Error);
         return false;
     } catch (...) {
         // Not retried: a simulation that fails while it opens would fail again on every reset.
         Modal().mensaje(this, QStringLiteral("No se ha podido abrir la simulación de %1").arg(ruta), kTitulo,
-                        IconoCaja::Error);
+                        IconoMensaje::Error);
         return false;
     }
     Debug->anade_linea(QStringLiteral("******INICIO DEL CICLO*******"));
@@ -819,27 +806,22 @@ void TVentanaPrincipal::GuardarTrazaClick() {
     if (!SimuladorVelmo) {
         return;
     }
-    EleccionTraza eleccion;
-    if (eligeFicheroTraza_) {
-        eleccion = eligeFicheroTraza_(this);
-    } else {
-        // Beside the executable, under its name.
-        const QFileInfo ejecutable(FicheroAbierto);
-        const QString propuesta =
-            FicheroAbierto.isEmpty()
-                ? QString()
-                : ejecutable.absoluteDir().filePath(ejecutable.completeBaseName() + ".csv");
-        eleccion.ruta =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Guardar traza"), propuesta,
-                                         kFiltroCsv + QStringLiteral(";;") + kFiltroVcd, &eleccion.filtro);
-    }
-    if (eleccion.ruta.isEmpty()) {
+    // Beside the executable, under its name.
+    const QFileInfo ejecutable(FicheroAbierto);
+    const QString propuesta = FicheroAbierto.isEmpty()
+                                  ? QString()
+                                  : ejecutable.absoluteDir().filePath(ejecutable.completeBaseName() + ".csv");
+    QString tipo;
+    const QString elegido =
+        Modal().guardaFichero(this, QStringLiteral("Guardar traza"),
+                              kFiltroCsv + QStringLiteral(";;") + kFiltroVcd, QString(), propuesta, &tipo);
+    if (elegido.isEmpty()) {
         return;
     }
-    const auto [ruta, vcd] = DestinoTraza(eleccion.ruta, eleccion.filtro);
+    const auto [ruta, vcd] = DestinoTraza(elegido, tipo);
     if (!SimuladorVelmo->GuardaTraza(ruta, vcd)) {
         Modal().mensaje(this, QStringLiteral("No se ha podido guardar la traza en ") + ruta, kTitulo,
-                        IconoCaja::Error);
+                        IconoMensaje::Error);
     }
 }
 
@@ -879,7 +861,7 @@ void TVentanaPrincipal::MuestraMapa(Mapa mapa) {
 
 void TVentanaPrincipal::FileExit1Execute() {
     if (Modal().pregunta(this, QStringLiteral("Esto finalizará la sesion de Velmo. ¿Desea continuar?"),
-                         kTitulo, false) != BotonCaja::Si) {
+                         kTitulo, false) != Respuesta::Si) {
         return;
     }
     BarraEstado(QStringLiteral("Saliendo de la aplicación"));
@@ -926,7 +908,7 @@ void TVentanaPrincipal::CambiaResolucion(int ancho, int alto) {
                        "cambiará a %1x%2. ¿Desea continuar?")
             .arg(ancho)
             .arg(alto);
-    if (Modal().pregunta(this, texto, kTitulo, false) == BotonCaja::Si) {
+    if (Modal().pregunta(this, texto, kTitulo, false) == Respuesta::Si) {
         NuevaRes(ancho, alto);
     }
 }
@@ -1041,7 +1023,7 @@ void TVentanaPrincipal::OfreceAjuste() {
             QStringLiteral("La ventana principal tiene sitio para ver enteras todas las ventanas de "
                            "la simulación, sin que se tapen. ¿Desea colocarlas así? (Menú "
                            "Ventanas, Ajustar a la pantalla)"),
-            kTitulo, false) == BotonCaja::Si) {
+            kTitulo, false) == Respuesta::Si) {
         AjustarPantallaClick();
     }
 }

@@ -54,6 +54,7 @@ public:
     /// The details window a "&Mostrar" item shows; none until the maps exist.
     enum class Mapa { Memoria, Multiplexor, Incrementador, Registros, Alu };
     void SetMapa(Mapa mapa, QDialog* ventana);
+    QDialog* VentanaMapa(Mapa mapa) const;
 
     // ---- single-instance windows that live for the whole run
     TAboutBox* AboutBox;
@@ -172,17 +173,9 @@ public:
     void CicloAnteriorClick();
     void InstruccionAnteriorClick();
     void GuardarTrazaClick();
-    /// What the save dialog of "Guardar traza..." returns: the name and the type (filter) chosen in it.
-    struct EleccionTraza {
-        QString ruta; // empty: cancelled
-        QString filtro;
-    };
+    /// The types of the save dialog of "Guardar traza...".
     static const QString kFiltroCsv;
     static const QString kFiltroVcd;
-    /// The save dialog of "Guardar traza..."; tests replace it.
-    void SetEligeFicheroTraza(std::function<EleccionTraza(QWidget* padre)> elige) {
-        eligeFicheroTraza_ = std::move(elige);
-    }
     // ---- stopping a run, running without animation, windows that fit the screen
     /// Ends the run in progress after its current cycle.
     void DetenerClick();
@@ -232,7 +225,6 @@ private:
     bool terminando_ = false;
     QString aviso_;          // the notice showing, until the next command
     QString textoBajoAviso_; // the status text it covered
-    std::function<EleccionTraza(QWidget* padre)> eligeFicheroTraza_;
     // ---- a run in progress
     void MuestraProgreso(const ResultadoEjecucion& hecho);
     bool detenida_ = false; // the user asked the run in progress to stop

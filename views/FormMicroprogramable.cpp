@@ -261,7 +261,7 @@ void TForm_Microprogramable::BotonAbrirClick() {
         Modal().mensaje(this,
                         QString::fromStdString(TextoFalloLectura(EstadoLecturaAcotada::NoEsFicheroNormal,
                                                                  ruta.toStdString(), 0)),
-                        kTitulo, IconoCaja::Error);
+                        kTitulo, IconoMensaje::Error);
         return;
     }
     const LecturaMicroprograma lectura = LeeFicheroMicroprograma(nombre);
@@ -270,11 +270,11 @@ void TForm_Microprogramable::BotonAbrirClick() {
     case EstadoLecturaMpr::CabeceraIlegible:
         // Not the editor's own refusal: the general report of a file that cannot be read.
         Modal().mensaje(this, QStringLiteral("No se puede leer el fichero %1").arg(ruta), kTitulo,
-                        IconoCaja::Error);
+                        IconoMensaje::Error);
         return;
     case EstadoLecturaMpr::CabeceraIncorrecta:
     case EstadoLecturaMpr::FueraDeRango:
-        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoCaja::Aviso);
+        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoMensaje::Aviso);
         return;
     case EstadoLecturaMpr::Incompleto:
         // The rows read so far stay; the editor then closes as if "&Simular" were pressed.
@@ -282,7 +282,7 @@ void TForm_Microprogramable::BotonAbrirClick() {
             VectorMicroInst[static_cast<std::size_t>(i)] = lectura.microprograma[static_cast<std::size_t>(i)];
         }
         Repinta();
-        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoCaja::Aviso);
+        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoMensaje::Aviso);
         CierraConOK();
         return;
     case EstadoLecturaMpr::Correcto:
@@ -302,7 +302,7 @@ void TForm_Microprogramable::BotonGuardarComoClick() {
     }
     // The file is replaced only once it is complete, so a failure leaves any earlier one intact.
     if (!GuardaFicheroMicroprograma(QFile::encodeName(ruta).toStdString(), VectorMicroInst)) {
-        Modal().mensaje(this, QString::fromUtf8(kMensajeMprErrorFichero), kTitulo, IconoCaja::Error);
+        Modal().mensaje(this, QString::fromUtf8(kMensajeMprErrorFichero), kTitulo, IconoMensaje::Error);
         CierraConOK();
         return;
     }
@@ -317,12 +317,12 @@ bool TForm_Microprogramable::Cerrar() {
     }
     switch (Modal().pregunta(this, QStringLiteral("El microprograma ha cambiado. ¿Desea guardarlo?"), kTitulo,
                              true)) {
-    case BotonCaja::Si:
+    case Respuesta::Si:
         BotonGuardarComoClick();
         return true;
-    case BotonCaja::No:
+    case Respuesta::No:
         return true;
-    case BotonCaja::Cancelar:
+    case Respuesta::Cancelar:
         return false;
     }
     return false;

@@ -332,7 +332,7 @@ private slots:
         b.Carga(QStringLiteral("/tmp/roto.vlx"));
         QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
         QCOMPARE(b.guion.mensajes[0].titulo, QStringLiteral("Velmo"));
-        QCOMPARE(b.guion.mensajes[0].icono, IconoCaja::Error);
+        QCOMPARE(b.guion.mensajes[0].icono, IconoMensaje::Error);
         QVERIFY(!b.ventana.SimuladorVelmo);
         CompruebaEstado(b.ventana, false);
 
@@ -384,7 +384,7 @@ private slots:
         Banco b;
         b.Carga(QStringLiteral("/tmp/uno.vlx"));
         b.ventana.show();
-        b.guion.respuestas = {BotonCaja::No};
+        b.guion.respuestas = {Respuesta::No};
         b.ventana.Salir->trigger();
         QCOMPARE(b.guion.preguntas.back(),
                  QStringLiteral("Velmo: Esto finalizará la sesion de Velmo. ¿Desea continuar?"));
@@ -469,7 +469,7 @@ private slots:
 
     void cambioDeResolucionPregunta() {
         Banco b;
-        b.guion.respuestas = {BotonCaja::No, BotonCaja::No};
+        b.guion.respuestas = {Respuesta::No, Respuesta::No};
         b.ventana.Resolucion1024->trigger();
         b.ventana.Resolucion800->trigger();
         QCOMPARE(b.guion.preguntas,
