@@ -13,16 +13,6 @@ namespace velmo {
 
 namespace {
 
-/// A child window with a fixed border and only the minimise button.
-QMdiSubWindow* Hija(QMdiArea& mdi, QWidget* vista) {
-    auto* marco = new QMdiSubWindow;
-    marco->setWidget(vista);
-    marco->setAttribute(Qt::WA_DeleteOnClose, false);
-    mdi.addSubWindow(marco, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowMinimizeButtonHint);
-    return marco;
-}
-
 TVentanaPrincipal::Mapa MapaPrincipal(MapaOrganizacion mapa) {
     switch (mapa) {
     case MapaOrganizacion::Alu:
@@ -44,11 +34,8 @@ TVentanaPrincipal::Mapa MapaPrincipal(MapaOrganizacion mapa) {
 DiagramasSimulacion::DiagramasSimulacion(TVentanaPrincipal& principal, TSimuladorVelmo& motor) {
     organizacion_ = new TVentanaOrganizacion(motor.FrameUP());
     control_ = new TVentanaControl(motor.FrameUnidadDeControl());
-    Hija(*principal.Mdi, organizacion_);
-    Hija(*principal.Mdi, control_);
-    // Placed again now that each sits in its frame.
-    organizacion_->AplicaVentana();
-    control_->AplicaVentana();
+    organizacion_->Incrusta(*principal.Mdi);
+    control_->Incrusta(*principal.Mdi);
 
     TVentanaPrincipal* p = &principal;
     organizacion_->abreMapa = [p](MapaOrganizacion mapa) { p->MuestraMapa(MapaPrincipal(mapa)); };
