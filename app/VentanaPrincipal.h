@@ -199,8 +199,6 @@ private:
     void CreaMenus();
     void CreaBarraHerramientas();
     void ActualizaMenuVentanas();
-    QAction* Accion(const QString& texto, const QString& icono, const QString& pista,
-                    const QKeySequence& atajo = {});
     void Orden(QAction* accion, std::function<void()> orden);
     /// A notice that lasts until the next command, which brings back the text it covered.
     void AvisoPasajero(const QString& texto);
