@@ -12,8 +12,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include <vector>
-
 namespace velmo {
 
 namespace {
@@ -45,114 +43,108 @@ constexpr int Tecla(QKeyCombination combinacion) {
     return combinacion.toCombined();
 }
 
-const std::vector<DefinicionAccion>& Acciones() {
-    using H = Habilitada;
-    static const std::vector<DefinicionAccion> tabla = {
-        // ---- menu items
-        {&T::CargarFuente, "&Cargar Fuente Ensamblador...", "abrir_fuente",
-         "Cargar|Cargar Fuente Ensamblador de Velmo", Tecla(Qt::CTRL | Qt::Key_E),
-         [](T& v) { v.AbreMontador(InicioMontador::Ninguno); }, H::SinSimulacion},
-        {&T::CargarEjecutableVelmo1, "Cargar Ejecutable Velmo...", "abrir_ejecutable",
-         "Cargar Ejecutable de Velmo", Tecla(Qt::CTRL | Qt::Key_O),
-         [](T& v) { v.CargarEjecutableVelmo1Click(); }},
-        {&T::Cerrar, "Cerrar", "cerrar", "", 0, [](T& v) { v.CerrarClick(); }, H::ConSimulacion},
-        {&T::Salir, "&Salir", "", "Exit|Exit application", 0, [](T& v) { v.FileExit1Execute(); }},
-        {&T::EjecutarN, "Ejecutar N Instrucciones...", "ejecutar_n", "Ejecuta N Instrucciones",
-         Tecla(Qt::CTRL | Qt::Key_F5), [](T& v) { v.EjecutaNClick(); }, H::ConSimulacion},
-        {&T::Ciclo, "Ciclo", "ciclo", "Ejecuta 1 Ciclo", Qt::Key_F6, [](T& v) { v.CicloClick(); },
-         H::ConSimulacion},
-        {&T::Instruccion, "Instrucción", "instruccion", "Ejecuta 1 Instrucción", Qt::Key_F7,
-         [](T& v) { v.InstruccionClick(); }, H::ConSimulacion},
-        {&T::Monitorizar, "Monitorizar", "monitorizar", "Monitoriza señales", Qt::Key_F8,
-         [](T& v) { v.MonitorizarClick(); }, H::ConSimulacion},
-        {&T::Reset, "Reset", "reset", "Reset", Tecla(Qt::CTRL | Qt::Key_F2),
-         [](T& v) { v.BotonResetClick(); }, H::ConSimulacion},
-        {&T::HastaBreakpoint, "Hasta Breakpoint", "breakpoint", "Ejecutar Hasta Breakpoint", Qt::Key_F5,
-         [](T& v) { v.HastaBreakpointClick(); }, H::ConSimulacion},
-        {&T::CascadaMenu, "Cascada", "cascada", "Cascada", 0, [](T& v) { v.Cascada(); }, H::ConSimulacion,
-         false},
-        {&T::PosicionInicial, "Posición inicial", "posicion", "Colocación Inicial", 0,
-         [](T& v) { v.PosicionInicialClick(); }, H::ConSimulacion},
-        {&T::MinimizarTodasMenu, "&Minimizar todas las Ventanas", "minimizar", "Minimizar todas las Ventanas",
-         0, [](T& v) { v.MinimizarTodas(); }, H::Siempre, false},
-        {&T::DetallesMemoria, "Detalles de la M&emoria...", "", "", 0,
-         [](T& v) { v.MuestraMapa(T::Mapa::Memoria); }, H::ConSimulacion},
-        {&T::DetallesMultiplexor, "Detalles del &Multiplexor...", "", "", 0,
-         [](T& v) { v.MuestraMapa(T::Mapa::Multiplexor); }, H::ConSimulacion},
-        {&T::DetallesIncrementador, "Detalles del &Incrementador...", "", "", 0,
-         [](T& v) { v.MuestraMapa(T::Mapa::Incrementador); }, H::ConSimulacion},
-        {&T::DetallesRegistros, "Detalles de los &Registros...", "", "", 0,
-         [](T& v) { v.MuestraMapa(T::Mapa::Registros); }, H::ConSimulacion},
-        {&T::DetallesAlu, "&Detalles de la &Alu...", "alu", "Detalles de la Alu", 0,
-         [](T& v) { v.MuestraMapa(T::Mapa::Alu); }, H::ConSimulacion},
-        {&T::DetallesMicroprograma, "Detalles del Microprograma...", "microprograma",
-         "&Detalles del Microprograma", 0, [](T& v) { v.MostrarMicroprogramaClick(); }, H::ConSimulacion},
-        {&T::DetallesMaquinaEstados, "Detalles de la Máquina de Estados...", "", "", 0,
-         [](T& v) { v.MostrarMaquinaEstadosClick(); }, H::ConSimulacion},
-        {&T::AyudaVelmo, "A&yuda de Velmo...", "", "Manual de Velmo", Qt::Key_F1,
-         [](T& v) { v.AyudaClick(); }},
-        {&T::DialogoBienvenida, "&Diálogo de bienvenida...", "", "", 0, [](T& v) { v.MostrarBienvenida(); }},
-        {&T::AcercaDe, "&Acerca de...", "", "Acerca De...", 0, [](T& v) { v.AcercaDeClick(); }},
-        {&T::Resolucion1024, "Cambiar a 1024 x 768", "", "", 0, [](T& v) { v.CambiaResolucion(1024, 768); }},
-        {&T::Resolucion800, "Cambiar a 800 x 600", "", "", 0, [](T& v) { v.CambiaResolucion(800, 600); }},
-        // ---- tool bar buttons
-        {&T::BotonAbrirFuente, "Abrir fuente ensamblador", "abrir_fuente", "Abrir fuente ensamblador", 0,
-         [](T& v) { v.AbreMontador(InicioMontador::Ninguno); }, H::SinSimulacion},
-        {&T::BotonAbrirEjecutable, "Abrir ejecutable de Velmo", "abrir_ejecutable",
-         "Abrir ejecutable de Velmo", 0, [](T& v) { v.CargarEjecutableVelmo1Click(); }},
-        {&T::BotonCerrar, "Cerrar la Simulación", "cerrar", "Cerrar la Simulación", 0,
-         [](T& v) { v.CerrarClick(); }, H::ConSimulacion},
-        {&T::BotonCiclo, "Ejecutar ciclo", "ciclo", "Ejecutar ciclo", 0, [](T& v) { v.BotonCicloClick(); },
-         H::ConSimulacion},
-        {&T::BotonInstruccion, "Ejecutar instrucción", "instruccion", "Ejecutar instrucción", 0,
-         [](T& v) { v.InstruccionClick(); }, H::ConSimulacion},
-        {&T::BotonEjecutaN, "Ejecutar N instrucciones", "ejecutar_n", "Ejecutar N instrucciones", 0,
-         [](T& v) { v.EjecutaNClick(); }, H::ConSimulacion},
-        {&T::BotonHastaBreakpoint, "Ejecutar hasta breakpoint", "breakpoint", "Ejecutar hasta breakpoint", 0,
-         [](T& v) { v.HastaBreakpointClick(); }, H::ConSimulacion},
-        {&T::BotonMonitorizar, "Monitorizar señales", "monitorizar", "Monitorizar señales", 0,
-         [](T& v) { v.MonitorizarClick(); }, H::ConSimulacion},
-        {&T::BotonReset, "Reset", "reset", "Reset", 0, [](T& v) { v.BotonResetClick(); }, H::ConSimulacion},
-        {&T::BotonApilarVertical, "Apilar Vertical", "apilar", "Apilar Vertical", 0,
-         [](T& v) { v.ApilarVertical(); }, H::BotonOculto, false},
-        {&T::BotonCascada, "Cascada", "cascada", "Cascada", 0, [](T& v) { v.Cascada(); }, H::BotonOculto,
-         false},
-        {&T::BotonPosicionInicial, "Posición de ventanas inicial", "posicion", "Posición de ventanas inicial",
-         0, [](T& v) { v.PosicionInicialClick(); }, H::ConSimulacion},
-        {&T::BotonMinimizarTodas, "Minimizar todas las ventanas", "minimizar", "Minimizar todas las ventanas",
-         0, [](T& v) { v.MinimizarTodas(); }, H::Siempre, false},
-        {&T::BotonAlu, "Mostrar detalles de la Alu", "alu", "Mostrar detalles de la Alu", 0,
-         [](T& v) { v.MuestraMapa(T::Mapa::Alu); }, H::ConSimulacion},
-        {&T::BotonMicroprograma, "Mostrar Microprograma", "microprograma", "Mostrar Microprograma", 0,
-         [](T& v) { v.MostrarMicroprogramaClick(); }, H::ConSimulacion},
-        // Context help only changes the pointer until the next click.
-        {&T::BotonQueEsEsto, "¿Qué es esto?", "que_es_esto", "¿Qué es esto?", 0,
-         [](T& v) { v.QueEsEstoClick(); }, H::Siempre, true, false},
-        // ---- stepping back and the recorded trace
-        {&T::CicloAnterior, "Ciclo anterior", "ciclo_anterior", "Deshace el último ciclo",
-         Tecla(Qt::SHIFT | Qt::Key_F6), [](T& v) { v.CicloAnteriorClick(); }, H::ConSimulacion},
-        {&T::InstruccionAnterior, "Instrucción anterior", "instruccion_anterior",
-         "Deshace la última instrucción", Tecla(Qt::SHIFT | Qt::Key_F7),
-         [](T& v) { v.InstruccionAnteriorClick(); }, H::ConSimulacion},
-        {&T::GuardarTraza, "Guardar traza...", "guardar_traza", "Guarda los ciclos ejecutados en CSV o VCD",
-         0, [](T& v) { v.GuardarTrazaClick(); }, H::ConSimulacion},
-        {&T::BotonCicloAnterior, "Ciclo anterior", "ciclo_anterior", "Ciclo anterior", 0,
-         [](T& v) { v.CicloAnteriorClick(); }, H::ConSimulacion},
-        {&T::BotonInstruccionAnterior, "Instrucción anterior", "instruccion_anterior", "Instrucción anterior",
-         0, [](T& v) { v.InstruccionAnteriorClick(); }, H::ConSimulacion},
-        // ---- stopping a run, running without animation, windows that fit the screen
-        {&T::Detener, "Detener", "detener", "Detiene la ejecución al terminar el ciclo en curso",
-         Qt::Key_Escape, [](T& v) { v.DetenerClick(); }, H::DuranteEjecucion, true, false},
-        {&T::BotonDetener, "Detener", "detener", "Detener", 0, [](T& v) { v.DetenerClick(); },
-         H::DuranteEjecucion, true, false},
-        {&T::SinAnimacion, "Sin animación", "", "Ejecuta sin la pausa de cada ciclo y repinta cada 50 ms", 0,
-         nullptr},
-        {&T::AjustarPantalla, "Ajustar a la pantalla", "",
-         "Coloca las ventanas de la simulación enteras y sin taparse", 0,
-         [](T& v) { v.AjustarPantallaClick(); }, H::ConSimulacion},
-    };
-    return tabla;
-}
+using H = Habilitada;
+
+const DefinicionAccion kAcciones[] = {
+    // ---- menu items
+    {&T::CargarFuente, "&Cargar Fuente Ensamblador...", "abrir_fuente",
+     "Cargar|Cargar Fuente Ensamblador de Velmo", Tecla(Qt::CTRL | Qt::Key_E),
+     [](T& v) { v.AbreMontador(InicioMontador::Ninguno); }, H::SinSimulacion},
+    {&T::CargarEjecutableVelmo1, "Cargar Ejecutable Velmo...", "abrir_ejecutable",
+     "Cargar Ejecutable de Velmo", Tecla(Qt::CTRL | Qt::Key_O),
+     [](T& v) { v.CargarEjecutableVelmo1Click(); }},
+    {&T::Cerrar, "Cerrar", "cerrar", "", 0, [](T& v) { v.CerrarClick(); }, H::ConSimulacion},
+    {&T::Salir, "&Salir", "", "Exit|Exit application", 0, [](T& v) { v.FileExit1Execute(); }},
+    {&T::EjecutarN, "Ejecutar N Instrucciones...", "ejecutar_n", "Ejecuta N Instrucciones",
+     Tecla(Qt::CTRL | Qt::Key_F5), [](T& v) { v.EjecutaNClick(); }, H::ConSimulacion},
+    {&T::Ciclo, "Ciclo", "ciclo", "Ejecuta 1 Ciclo", Qt::Key_F6, [](T& v) { v.CicloClick(); },
+     H::ConSimulacion},
+    {&T::Instruccion, "Instrucción", "instruccion", "Ejecuta 1 Instrucción", Qt::Key_F7,
+     [](T& v) { v.InstruccionClick(); }, H::ConSimulacion},
+    {&T::Monitorizar, "Monitorizar", "monitorizar", "Monitoriza señales", Qt::Key_F8,
+     [](T& v) { v.MonitorizarClick(); }, H::ConSimulacion},
+    {&T::Reset, "Reset", "reset", "Reset", Tecla(Qt::CTRL | Qt::Key_F2), [](T& v) { v.BotonResetClick(); },
+     H::ConSimulacion},
+    {&T::HastaBreakpoint, "Hasta Breakpoint", "breakpoint", "Ejecutar Hasta Breakpoint", Qt::Key_F5,
+     [](T& v) { v.HastaBreakpointClick(); }, H::ConSimulacion},
+    {&T::CascadaMenu, "Cascada", "cascada", "Cascada", 0, [](T& v) { v.Cascada(); }, H::ConSimulacion, false},
+    {&T::PosicionInicial, "Posición inicial", "posicion", "Colocación Inicial", 0,
+     [](T& v) { v.PosicionInicialClick(); }, H::ConSimulacion},
+    {&T::MinimizarTodasMenu, "&Minimizar todas las Ventanas", "minimizar", "Minimizar todas las Ventanas", 0,
+     [](T& v) { v.MinimizarTodas(); }, H::Siempre, false},
+    {&T::DetallesMemoria, "Detalles de la M&emoria...", "", "", 0,
+     [](T& v) { v.MuestraMapa(T::Mapa::Memoria); }, H::ConSimulacion},
+    {&T::DetallesMultiplexor, "Detalles del &Multiplexor...", "", "", 0,
+     [](T& v) { v.MuestraMapa(T::Mapa::Multiplexor); }, H::ConSimulacion},
+    {&T::DetallesIncrementador, "Detalles del &Incrementador...", "", "", 0,
+     [](T& v) { v.MuestraMapa(T::Mapa::Incrementador); }, H::ConSimulacion},
+    {&T::DetallesRegistros, "Detalles de los &Registros...", "", "", 0,
+     [](T& v) { v.MuestraMapa(T::Mapa::Registros); }, H::ConSimulacion},
+    {&T::DetallesAlu, "&Detalles de la &Alu...", "alu", "Detalles de la Alu", 0,
+     [](T& v) { v.MuestraMapa(T::Mapa::Alu); }, H::ConSimulacion},
+    {&T::DetallesMicroprograma, "Detalles del Microprograma...", "microprograma",
+     "&Detalles del Microprograma", 0, [](T& v) { v.MostrarMicroprogramaClick(); }, H::ConSimulacion},
+    {&T::DetallesMaquinaEstados, "Detalles de la Máquina de Estados...", "", "", 0,
+     [](T& v) { v.MostrarMaquinaEstadosClick(); }, H::ConSimulacion},
+    {&T::AyudaVelmo, "A&yuda de Velmo...", "", "Manual de Velmo", Qt::Key_F1, [](T& v) { v.AyudaClick(); }},
+    {&T::DialogoBienvenida, "&Diálogo de bienvenida...", "", "", 0, [](T& v) { v.MostrarBienvenida(); }},
+    {&T::AcercaDe, "&Acerca de...", "", "Acerca De...", 0, [](T& v) { v.AcercaDeClick(); }},
+    {&T::Resolucion1024, "Cambiar a 1024 x 768", "", "", 0, [](T& v) { v.CambiaResolucion(1024, 768); }},
+    {&T::Resolucion800, "Cambiar a 800 x 600", "", "", 0, [](T& v) { v.CambiaResolucion(800, 600); }},
+    // ---- tool bar buttons
+    {&T::BotonAbrirFuente, "Abrir fuente ensamblador", "abrir_fuente", "Abrir fuente ensamblador", 0,
+     [](T& v) { v.AbreMontador(InicioMontador::Ninguno); }, H::SinSimulacion},
+    {&T::BotonAbrirEjecutable, "Abrir ejecutable de Velmo", "abrir_ejecutable", "Abrir ejecutable de Velmo",
+     0, [](T& v) { v.CargarEjecutableVelmo1Click(); }},
+    {&T::BotonCerrar, "Cerrar la Simulación", "cerrar", "Cerrar la Simulación", 0,
+     [](T& v) { v.CerrarClick(); }, H::ConSimulacion},
+    {&T::BotonCiclo, "Ejecutar ciclo", "ciclo", "Ejecutar ciclo", 0, [](T& v) { v.BotonCicloClick(); },
+     H::ConSimulacion},
+    {&T::BotonInstruccion, "Ejecutar instrucción", "instruccion", "Ejecutar instrucción", 0,
+     [](T& v) { v.InstruccionClick(); }, H::ConSimulacion},
+    {&T::BotonEjecutaN, "Ejecutar N instrucciones", "ejecutar_n", "Ejecutar N instrucciones", 0,
+     [](T& v) { v.EjecutaNClick(); }, H::ConSimulacion},
+    {&T::BotonHastaBreakpoint, "Ejecutar hasta breakpoint", "breakpoint", "Ejecutar hasta breakpoint", 0,
+     [](T& v) { v.HastaBreakpointClick(); }, H::ConSimulacion},
+    {&T::BotonMonitorizar, "Monitorizar señales", "monitorizar", "Monitorizar señales", 0,
+     [](T& v) { v.MonitorizarClick(); }, H::ConSimulacion},
+    {&T::BotonReset, "Reset", "reset", "Reset", 0, [](T& v) { v.BotonResetClick(); }, H::ConSimulacion},
+    {&T::BotonApilarVertical, "Apilar Vertical", "apilar", "Apilar Vertical", 0,
+     [](T& v) { v.ApilarVertical(); }, H::BotonOculto, false},
+    {&T::BotonCascada, "Cascada", "cascada", "Cascada", 0, [](T& v) { v.Cascada(); }, H::BotonOculto, false},
+    {&T::BotonPosicionInicial, "Posición de ventanas inicial", "posicion", "Posición de ventanas inicial", 0,
+     [](T& v) { v.PosicionInicialClick(); }, H::ConSimulacion},
+    {&T::BotonMinimizarTodas, "Minimizar todas las ventanas", "minimizar", "Minimizar todas las ventanas", 0,
+     [](T& v) { v.MinimizarTodas(); }, H::Siempre, false},
+    {&T::BotonAlu, "Mostrar detalles de la Alu", "alu", "Mostrar detalles de la Alu", 0,
+     [](T& v) { v.MuestraMapa(T::Mapa::Alu); }, H::ConSimulacion},
+    {&T::BotonMicroprograma, "Mostrar Microprograma", "microprograma", "Mostrar Microprograma", 0,
+     [](T& v) { v.MostrarMicroprogramaClick(); }, H::ConSimulacion},
+    // Context help only changes the pointer until the next click.
+    {&T::BotonQueEsEsto, "¿Qué es esto?", "que_es_esto", "¿Qué es esto?", 0, [](T& v) { v.QueEsEstoClick(); },
+     H::Siempre, true, false},
+    // ---- stepping back and the recorded trace
+    {&T::CicloAnterior, "Ciclo anterior", "ciclo_anterior", "Deshace el último ciclo",
+     Tecla(Qt::SHIFT | Qt::Key_F6), [](T& v) { v.CicloAnteriorClick(); }, H::ConSimulacion},
+    {&T::InstruccionAnterior, "Instrucción anterior", "instruccion_anterior", "Deshace la última instrucción",
+     Tecla(Qt::SHIFT | Qt::Key_F7), [](T& v) { v.InstruccionAnteriorClick(); }, H::ConSimulacion},
+    {&T::GuardarTraza, "Guardar traza...", "guardar_traza", "Guarda los ciclos ejecutados en CSV o VCD", 0,
+     [](T& v) { v.GuardarTrazaClick(); }, H::ConSimulacion},
+    {&T::BotonCicloAnterior, "Ciclo anterior", "ciclo_anterior", "Ciclo anterior", 0,
+     [](T& v) { v.CicloAnteriorClick(); }, H::ConSimulacion},
+    {&T::BotonInstruccionAnterior, "Instrucción anterior", "instruccion_anterior", "Instrucción anterior", 0,
+     [](T& v) { v.InstruccionAnteriorClick(); }, H::ConSimulacion},
+    // ---- stopping a run, running without animation, windows that fit the screen
+    {&T::Detener, "Detener", "detener", "Detiene la ejecución al terminar el ciclo en curso", Qt::Key_Escape,
+     [](T& v) { v.DetenerClick(); }, H::DuranteEjecucion, true, false},
+    {&T::BotonDetener, "Detener", "detener", "Detener", 0, [](T& v) { v.DetenerClick(); },
+     H::DuranteEjecucion, true, false},
+    {&T::SinAnimacion, "Sin animación", "", "Ejecuta sin la pausa de cada ciclo y repinta cada 50 ms", 0,
+     nullptr},
+    {&T::AjustarPantalla, "Ajustar a la pantalla", "",
+     "Coloca las ventanas de la simulación enteras y sin taparse", 0, [](T& v) { v.AjustarPantallaClick(); },
+     H::ConSimulacion},
+};
 
 /// Lists of actions in order; a null entry is a separator.
 template <class Destino>
@@ -186,7 +178,7 @@ QAction* NuevaAccion(QObject* padre, const DefinicionAccion& d) {
 } // namespace
 
 void TVentanaPrincipal::CreaAcciones() {
-    for (const DefinicionAccion& d : Acciones()) {
+    for (const DefinicionAccion& d : kAcciones) {
         QAction* accion = NuevaAccion(this, d);
         this->*d.accion = accion;
         const auto orden = d.orden;
@@ -290,7 +282,7 @@ void TVentanaPrincipal::CreaBarraHerramientas() {
 }
 
 void TVentanaPrincipal::HabilitaFuente(bool activa) {
-    for (const DefinicionAccion& d : Acciones()) {
+    for (const DefinicionAccion& d : kAcciones) {
         if (d.habilitada == Habilitada::SinSimulacion) {
             (this->*d.accion)->setEnabled(activa);
         }
@@ -298,7 +290,7 @@ void TVentanaPrincipal::HabilitaFuente(bool activa) {
 }
 
 void TVentanaPrincipal::HabilitaSimulacion(bool activa, bool botonesOcultos) {
-    for (const DefinicionAccion& d : Acciones()) {
+    for (const DefinicionAccion& d : kAcciones) {
         if (d.habilitada == Habilitada::ConSimulacion ||
             (d.habilitada == Habilitada::BotonOculto && (botonesOcultos || !activa))) {
             (this->*d.accion)->setEnabled(activa);

@@ -95,6 +95,36 @@ QString TextoCeldaEditor(const TMicroInstProgramable& m, int fila, int columna) 
     }
 }
 
+/// The 16 x 12 grid of the microinstructions, centred, the number column in bold; edited by presses only.
+static QTableWidget* CreaTablaMicroinstrucciones(QWidget* padre) {
+    auto* tabla = new QTableWidget(kMicroinstrucciones, TForm_Microprogramable::kColumnas, padre);
+    tabla->horizontalHeader()->hide();
+    tabla->verticalHeader()->hide();
+    tabla->horizontalHeader()->setMinimumSectionSize(0);
+    tabla->verticalHeader()->setMinimumSectionSize(0);
+    tabla->horizontalHeader()->setDefaultSectionSize(41);
+    tabla->verticalHeader()->setDefaultSectionSize(24);
+    tabla->setFrameShape(QFrame::NoFrame);
+    tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabla->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tabla->setWordWrap(false);
+    for (int f = 0; f < kMicroinstrucciones; ++f) {
+        for (int c = 0; c < TForm_Microprogramable::kColumnas; ++c) {
+            auto* celda = new QTableWidgetItem;
+            celda->setTextAlignment(Qt::AlignCenter);
+            celda->setForeground(Qt::black);
+            if (c == 0) {
+                QFont negrita = celda->font();
+                negrita.setBold(true);
+                celda->setFont(negrita);
+            }
+            tabla->setItem(f, c, celda);
+        }
+    }
+    return tabla;
+}
+
 TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
@@ -127,31 +157,7 @@ TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWid
     HeaderControl1->setFixedHeight(20);
     interior->addWidget(HeaderControl1);
 
-    TablaMicroINstrucciones = new QTableWidget(kMicroinstrucciones, kColumnas, marco);
-    TablaMicroINstrucciones->horizontalHeader()->hide();
-    TablaMicroINstrucciones->verticalHeader()->hide();
-    TablaMicroINstrucciones->horizontalHeader()->setMinimumSectionSize(0);
-    TablaMicroINstrucciones->verticalHeader()->setMinimumSectionSize(0);
-    TablaMicroINstrucciones->horizontalHeader()->setDefaultSectionSize(41);
-    TablaMicroINstrucciones->verticalHeader()->setDefaultSectionSize(24);
-    TablaMicroINstrucciones->setFrameShape(QFrame::NoFrame);
-    TablaMicroINstrucciones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TablaMicroINstrucciones->setSelectionMode(QAbstractItemView::SingleSelection);
-    TablaMicroINstrucciones->setSelectionBehavior(QAbstractItemView::SelectItems);
-    TablaMicroINstrucciones->setWordWrap(false);
-    for (int f = 0; f < kMicroinstrucciones; ++f) {
-        for (int c = 0; c < kColumnas; ++c) {
-            auto* celda = new QTableWidgetItem;
-            celda->setTextAlignment(Qt::AlignCenter);
-            celda->setForeground(Qt::black);
-            if (c == 0) {
-                QFont negrita = celda->font();
-                negrita.setBold(true);
-                celda->setFont(negrita);
-            }
-            TablaMicroINstrucciones->setItem(f, c, celda);
-        }
-    }
+    TablaMicroINstrucciones = CreaTablaMicroinstrucciones(marco);
     TablaMicroINstrucciones->installEventFilter(this);
     // Every press on a cell edits it, also on the cell already selected.
     connect(TablaMicroINstrucciones, &QTableWidget::cellPressed, this,
