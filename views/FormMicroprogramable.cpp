@@ -97,18 +97,9 @@ QString TextoCeldaEditor(const TMicroInstProgramable& m, int fila, int columna) 
 
 /// The 16 x 12 grid of the microinstructions, centred, the number column in bold; edited by presses only.
 static QTableWidget* CreaTablaMicroinstrucciones(QWidget* padre) {
-    auto* tabla = new QTableWidget(kMicroinstrucciones, TForm_Microprogramable::kColumnas, padre);
-    tabla->horizontalHeader()->hide();
-    tabla->verticalHeader()->hide();
-    tabla->horizontalHeader()->setMinimumSectionSize(0);
-    tabla->verticalHeader()->setMinimumSectionSize(0);
-    tabla->horizontalHeader()->setDefaultSectionSize(41);
-    tabla->verticalHeader()->setDefaultSectionSize(24);
-    tabla->setFrameShape(QFrame::NoFrame);
-    tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* tabla = RejillaSinCabeceras(padre, kMicroinstrucciones, TForm_Microprogramable::kColumnas, 41, 24);
     tabla->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla->setSelectionBehavior(QAbstractItemView::SelectItems);
-    tabla->setWordWrap(false);
     for (int f = 0; f < kMicroinstrucciones; ++f) {
         for (int c = 0; c < TForm_Microprogramable::kColumnas; ++c) {
             auto* celda = new QTableWidgetItem;
