@@ -268,6 +268,15 @@ private slots:
         QCOMPARE(int(b.Motor().VectorReginst()[100].Valor), 9);
         QCOMPARE(b.Motor().NumInst(), 0);
         QCOMPARE(b.Motor().TipoControl(), toptimizado);
+
+        // Gone meanwhile: Reset says so and closes the simulation, as opening it would.
+        QFile::remove(QString::fromStdString(ruta));
+        b.ventana.Reset->trigger();
+        QCOMPARE(b.guion.mensajes.back().texto,
+                 QStringLiteral("No se puede abrir el fichero ") + QString::fromStdString(ruta));
+        QVERIFY(!b.ventana.SimuladorVelmo);
+        QVERIFY(!b.ventana.Ciclo->isEnabled());
+        QVERIFY(b.ventana.Mdi->subWindowList().isEmpty());
     }
 
     void arranqueConElFicheroComoArgumento() {
