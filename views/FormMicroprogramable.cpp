@@ -8,7 +8,6 @@
 #include "UtilidadesStr.h"
 #include "UtilidadesVentana.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
@@ -60,19 +59,6 @@ template <class M> auto Campo(M& m, int columna) -> decltype(&m.MX10) {
     }
 }
 
-QString RealPideFicheroGuardar(QWidget* padre, const QString& filtro, const QString& extension,
-                               const QString& actual) {
-    QFileDialog dialogo(padre, QStringLiteral("Guardar microprograma"), QString(), filtro);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setDefaultSuffix(extension);
-    ProponFichero(dialogo, actual);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialogo.selectedFiles().constFirst();
-}
-
 } // namespace
 
 QString TextoCeldaEditor(const TMicroInstProgramable& m, int fila, int columna) {
@@ -119,8 +105,7 @@ static QTableWidget* CreaTablaMicroinstrucciones(QWidget* padre) {
 TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
-      VectorMicroInst(MicroprogramaInicial()), pideFicheroGuardar(RealPideFicheroGuardar),
-      configuraAlu_(configuraAlu) {
+      VectorMicroInst(MicroprogramaInicial()), configuraAlu_(configuraAlu) {
     resize(556, 439);
 
     auto* columna = new QVBoxLayout(this);
@@ -293,7 +278,8 @@ void TForm_Microprogramable::BotonAbrirClick() {
 }
 
 void TForm_Microprogramable::BotonGuardarComoClick() {
-    const QString ruta = pideFicheroGuardar(this, kFiltro, QStringLiteral("mpr"), Fichinst);
+    const QString ruta = Modal().guardaFichero(this, QStringLiteral("Guardar microprograma"), kFiltro,
+                                               QStringLiteral("mpr"), Fichinst, nullptr);
     if (ruta.isEmpty()) {
         return;
     }

@@ -90,7 +90,8 @@ struct Editor {
     std::vector<QString> propuestasGuardar;
 
     Editor() {
-        f.pideFicheroGuardar = [this](QWidget*, const QString&, const QString&, const QString& actual) {
+        Modal().guardaFichero = [this](QWidget*, const QString&, const QString&, const QString&,
+                                       const QString& actual, QString*) {
             propuestasGuardar.push_back(actual);
             return rutaGuardar;
         };
