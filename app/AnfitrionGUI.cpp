@@ -18,18 +18,18 @@ namespace velmo {
 
 namespace {
 
-IconoCaja Caja(IconoMensaje icono) {
+IconoMensaje Caja(IconoMensaje icono) {
     switch (icono) {
     case IconoMensaje::Error:
-        return IconoCaja::Error;
+        return IconoMensaje::Error;
     case IconoMensaje::Aviso:
-        return IconoCaja::Aviso;
+        return IconoMensaje::Aviso;
     case IconoMensaje::Informacion:
-        return IconoCaja::Informacion;
+        return IconoMensaje::Informacion;
     case IconoMensaje::Pregunta:
-        return IconoCaja::Pregunta;
+        return IconoMensaje::Pregunta;
     }
-    return IconoCaja::Informacion;
+    return IconoMensaje::Informacion;
 }
 
 QString Q(const std::string& texto) {
@@ -47,7 +47,8 @@ AnfitrionSinVentanas& SinVentanas() {
 /// events on to their widgets, where they are judged.
 class FiltroEjecucion : public QObject {
 public:
-    FiltroEjecucion(AnfitrionGUI& anfitrion, QWidget* detener) : anfitrion_(anfitrion), detener_(detener) {
+    FiltroEjecucion(std::function<void()> pideDetener, QWidget* detener)
+        : pideDetener_(std::move(pideDetener)), detener_(detener) {
         QCoreApplication::instance()->installEventFilter(this);
     }
     ~FiltroEjecucion() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -58,7 +59,7 @@ public:
         switch (evento->type()) {
         case QEvent::Shortcut:
             if (static_cast<QShortcutEvent*>(evento)->key() == QKeySequence(Qt::Key_Escape)) {
-                anfitrion_.PideDetener();
+                PideDetener();
             }
             return true;
         case QEvent::ShortcutOverride:
@@ -69,7 +70,7 @@ public:
             }
             if (evento->type() != QEvent::KeyRelease &&
                 static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
-                anfitrion_.PideDetener();
+                PideDetener();
             }
             evento->accept(); // an accepted override keeps the key from becoming a shortcut
             return true;
@@ -90,7 +91,13 @@ public:
     }
 
 private:
-    AnfitrionGUI& anfitrion_;
+    void PideDetener() {
+        if (pideDetener_) {
+            pideDetener_();
+        }
+    }
+
+    std::function<void()> pideDetener_;
     QPointer<QWidget> detener_;
 };
 
@@ -104,16 +111,16 @@ void AnfitrionGUI::MuestraMensaje(const std::string& texto, const std::string& t
 }
 
 bool AnfitrionGUI::PreguntaSiNo(const std::string& texto, const std::string& titulo) {
-    return Modal().pregunta(padre_, Q(texto), Q(titulo), false) == BotonCaja::Si;
+    return Modal().pregunta(padre_, Q(texto), Q(titulo), false) == Respuesta::Si;
 }
 
 Respuesta AnfitrionGUI::PreguntaSiNoCancelar(const std::string& texto, const std::string& titulo) {
     switch (Modal().pregunta(padre_, Q(texto), Q(titulo), true)) {
-    case BotonCaja::Si:
+    case Respuesta::Si:
         return Respuesta::Si;
-    case BotonCaja::No:
+    case Respuesta::No:
         return Respuesta::No;
-    case BotonCaja::Cancelar:
+    case Respuesta::Cancelar:
         return Respuesta::Cancelar;
     }
     return Respuesta::Cancelar;
@@ -128,9 +135,6 @@ void AnfitrionGUI::AnadeLineaTraza(const std::string& linea) {
 }
 
 int AnfitrionGUI::OpcionAlu(int cop) {
-    if (vistas.opcionAlu) {
-        return vistas.opcionAlu(cop);
-    }
     return SinVentanas().OpcionAlu(cop);
 }
 
@@ -148,48 +152,29 @@ TTipoControl AnfitrionGUI::EligeControl() {
 }
 
 Microprograma AnfitrionGUI::EditaMicroprograma() {
-    if (vistas.editaMicroprograma) {
-        return vistas.editaMicroprograma();
-    }
     return SinVentanas().microprograma;
 }
 
-void AnfitrionGUI::SetTipoControlMapaAlu(TTipoControl tipo) {
-    if (vistas.setTipoControlMapaAlu) {
-        vistas.setTipoControlMapaAlu(tipo);
-    }
+void AnfitrionGUI::SetTipoControlMapaAlu(TTipoControl) {}
+
+void AnfitrionGUI::AvisoBreakpoint() {}
+
+void AnfitrionGUI::Monitoriza(TOrganizacion&) {}
+
+void AnfitrionGUI::MostrarMicroprograma(TFrameControl&) {}
+
+void AnfitrionGUI::MostrarMaquinaEstados(TTipoControl) {}
+
+void AnfitrionGUI::DestelloReloj(const TFrameControl&) {
+    Destello({});
 }
 
-void AnfitrionGUI::AvisoBreakpoint() {
-    if (vistas.avisoBreakpoint) {
-        vistas.avisoBreakpoint();
-    }
-}
-
-void AnfitrionGUI::Monitoriza(TOrganizacion& up) {
-    if (vistas.monitoriza) {
-        vistas.monitoriza(up);
-    }
-}
-
-void AnfitrionGUI::MostrarMicroprograma(TFrameControl& uc) {
-    if (vistas.mostrarMicroprograma) {
-        vistas.mostrarMicroprograma(uc);
-    }
-}
-
-void AnfitrionGUI::MostrarMaquinaEstados(TTipoControl tipo) {
-    if (vistas.mostrarMaquinaEstados) {
-        vistas.mostrarMaquinaEstados(tipo);
-    }
-}
-
-void AnfitrionGUI::DestelloReloj(const TFrameControl& uc) {
+void AnfitrionGUI::Destello(const std::function<void()>& dibuja) {
     if (sinAnimacion_) {
         return;
     }
-    if (vistas.destelloReloj) {
-        vistas.destelloReloj(uc);
+    if (dibuja) {
+        dibuja();
     }
     if (PausaReloj()) {
         EsperaReloj(kDestelloMs);
@@ -197,30 +182,34 @@ void AnfitrionGUI::DestelloReloj(const TFrameControl& uc) {
 }
 
 void AnfitrionGUI::FinDeCiclo() {
-    if (vistas.finDeCiclo) {
-        vistas.finDeCiclo();
-    }
-    if (enEjecucion_ && desdeRefresco_.hasExpired(kRefrescoMs)) {
-        desdeRefresco_.restart();
-        if (progreso_) {
-            progreso_();
-        }
-        Atiende(0);
+    if (alTerminarCiclo) {
+        alTerminarCiclo();
     }
 }
 
-void AnfitrionGUI::EmpiezaEjecucion(QWidget* detener, std::function<void()> progreso) {
-    OlvidaDetencion();
+void AnfitrionGUI::EmpiezaEjecucion(QWidget* detener, std::function<void()> pideDetener) {
     enEjecucion_ = true;
     detener_ = detener;
-    progreso_ = std::move(progreso);
+    pideDetener_ = std::move(pideDetener);
     desdeRefresco_.start();
 }
 
 void AnfitrionGUI::TerminaEjecucion() {
     enEjecucion_ = false;
     detener_ = nullptr;
-    progreso_ = nullptr;
+    pideDetener_ = nullptr;
+}
+
+OpcionesEjecucion AnfitrionGUI::OpcionesRefresco(std::function<void(const ResultadoEjecucion&)> progreso) {
+    OpcionesEjecucion opciones;
+    opciones.progreso = [this, progreso = std::move(progreso)](const ResultadoEjecucion& hecho) {
+        if (enEjecucion_ && desdeRefresco_.hasExpired(kRefrescoMs)) {
+            desdeRefresco_.restart();
+            progreso(hecho);
+            Atiende(0);
+        }
+    };
+    return opciones;
 }
 
 void AnfitrionGUI::ReiniciaTraza() {
@@ -250,7 +239,7 @@ void AnfitrionGUI::Atiende(int milisegundos) {
     std::optional<FiltroEjecucion> filtro;
     QEventLoop::ProcessEventsFlags banderas = QEventLoop::ExcludeUserInputEvents;
     if (enEjecucion_) {
-        filtro.emplace(*this, detener_);
+        filtro.emplace(pideDetener_, detener_);
         banderas = QEventLoop::AllEvents;
     }
     if (milisegundos <= 0) {

@@ -2,15 +2,19 @@
 
 #include "AboutBox.h"
 #include "AnfitrionGUI.h"
+#include "AsociacionFicheros.h"
+#include "Debug.h"
 #include "DialogoModal.h"
 #include "DialogosMontador.h"
 #include "FramePrincipal.h"
 
 #include "FrameInicio.h"
 #include "Plataforma.h"
+#include "RegistroGlobal.h"
 #include "VentanaPrincipal.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QIcon>
@@ -46,6 +50,27 @@ void AbreMontadorModal(TVentanaPrincipal& ventana, TDialogosMontadorQt& dialogos
 }
 
 } // namespace
+
+// ---- the main window's start-up roads
+
+void TVentanaPrincipal::RegistrarTipoenWindows() {
+    Debug->anade_linea(QStringLiteral("Registrando el tipo \".vlx\" en Windows"));
+    RegistroGlobal().FicheroAyuda = RutaDocumento(QStringLiteral("simulador.html"));
+    Debug->anade_linea(QStringLiteral("Fichero de Ayuda: ") + RegistroGlobal().FicheroAyuda);
+    EscribeAsociacionVlx(QCoreApplication::applicationFilePath());
+}
+
+void TVentanaPrincipal::Arranca(const QStringList& argumentos) {
+    if (argumentos.size() == 1) {
+        ArrancaConFichero(argumentos.front());
+    } else {
+        ArrancaSinFichero();
+    }
+}
+
+void TVentanaPrincipal::ArrancaSinFichero() {
+    RegistrarTipoenWindows();
+}
 
 void PreparaAplicacion(QApplication& aplicacion) {
     // Only the name: a display name would be appended to every caption, and captions stand as given.

@@ -1,6 +1,6 @@
 #include "DiagramasSimulacion.h"
 
-#include "AnfitrionGUI.h"
+#include "Framemicroprograma.h"
 #include "VentanaControl.h"
 #include "VentanaOrganizacion.h"
 #include "VentanaPrincipal.h"
@@ -12,16 +12,6 @@
 namespace velmo {
 
 namespace {
-
-/// A child window with a fixed border and only the minimise button.
-QMdiSubWindow* Hija(QMdiArea& mdi, QWidget* vista) {
-    auto* marco = new QMdiSubWindow;
-    marco->setWidget(vista);
-    marco->setAttribute(Qt::WA_DeleteOnClose, false);
-    mdi.addSubWindow(marco, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowMinimizeButtonHint);
-    return marco;
-}
 
 TVentanaPrincipal::Mapa MapaPrincipal(MapaOrganizacion mapa) {
     switch (mapa) {
@@ -39,44 +29,17 @@ TVentanaPrincipal::Mapa MapaPrincipal(MapaOrganizacion mapa) {
     return TVentanaPrincipal::Mapa::Registros;
 }
 
-/// The diagrams the host's requests go to. A new simulation is built before the one it replaces is
-/// destroyed: the old one must then leave the requests to the new.
-const DiagramasSimulacion*& Vigentes() {
-    static const DiagramasSimulacion* vigentes = nullptr;
-    return vigentes;
-}
-
 } // namespace
 
-DiagramasSimulacion::DiagramasSimulacion(TVentanaPrincipal& principal, TSimuladorVelmo& motor)
-    : principal_(principal) {
-    Vigentes() = this;
+DiagramasSimulacion::DiagramasSimulacion(TVentanaPrincipal& principal, TSimuladorVelmo& motor) {
     organizacion_ = new TVentanaOrganizacion(motor.FrameUP());
     control_ = new TVentanaControl(motor.FrameUnidadDeControl());
-    Hija(*principal.Mdi, organizacion_);
-    Hija(*principal.Mdi, control_);
-    // Placed again now that each sits in its frame.
-    organizacion_->AplicaVentana();
-    control_->AplicaVentana();
+    organizacion_->Incrusta(*principal.Mdi);
+    control_->Incrusta(*principal.Mdi);
 
     TVentanaPrincipal* p = &principal;
     organizacion_->abreMapa = [p](MapaOrganizacion mapa) { p->MuestraMapa(MapaPrincipal(mapa)); };
-    control_->mostrarMicroprograma = [p](TFrameControl& uc) { p->Anfitrion().MostrarMicroprograma(uc); };
-
-    VistasMaquina& vistas = principal.Anfitrion().vistas;
-    QPointer<TVentanaOrganizacion> up = organizacion_;
-    QPointer<TVentanaControl> uc = control_;
-    vistas.monitoriza = [up](TOrganizacion&) {
-        if (up) {
-            up->Monitorizar1Click();
-        }
-    };
-    vistas.mostrarMaquinaEstados = [p](TTipoControl tipo) { MuestraMaquinaEstados(tipo, p); };
-    vistas.destelloReloj = [uc](const TFrameControl&) {
-        if (uc) {
-            uc->DestelloReloj();
-        }
-    };
+    control_->mostrarMicroprograma = [p](TFrameControl& uc) { AbreVistaMicroprograma(*p->Mdi, uc); };
 }
 
 TVentanaOrganizacion* DiagramasSimulacion::Organizacion() const {
@@ -88,13 +51,6 @@ TVentanaControl* DiagramasSimulacion::Control() const {
 }
 
 DiagramasSimulacion::~DiagramasSimulacion() {
-    if (Vigentes() == this) {
-        Vigentes() = nullptr;
-        VistasMaquina& vistas = principal_.Anfitrion().vistas;
-        vistas.monitoriza = nullptr;
-        vistas.mostrarMaquinaEstados = nullptr;
-        vistas.destelloReloj = nullptr;
-    }
     // The windows watch the engine's state: they go before it.
     for (QWidget* vista : {static_cast<QWidget*>(organizacion_), static_cast<QWidget*>(control_)}) {
         if (vista != nullptr) {

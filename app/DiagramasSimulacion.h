@@ -1,6 +1,6 @@
 #pragma once
-// The datapath and control-unit windows of one simulation as children of the main window, and the
-// host's requests they answer (monitor dialog, state maps, clock flash). They go with the simulation.
+// The datapath and control-unit windows of one simulation as children of the main window. They go with
+// the simulation.
 
 #include <QPointer>
 
@@ -22,7 +22,6 @@ public:
     TVentanaControl* Control() const;
 
 private:
-    TVentanaPrincipal& principal_;
     QPointer<TVentanaOrganizacion> organizacion_;
     QPointer<TVentanaControl> control_;
 };

@@ -1,41 +1,17 @@
 #include "DialogosMontador.h"
 
+#include "DialogoModal.h"
 #include "FormNuevoFichAMontar.h"
 #include "Plataforma.h"
-#include "UtilidadesVentana.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QUrl>
 
 namespace velmo {
-
-namespace {
-
-QString ParaMostrar(const std::string& texto) {
-    return QString::fromStdString(texto).replace("\r\n", "\n");
-}
-
-QMessageBox::Icon IconoQt(IconoMensaje icono) {
-    switch (icono) {
-    case IconoMensaje::Error:
-        return QMessageBox::Critical;
-    case IconoMensaje::Aviso:
-        return QMessageBox::Warning;
-    case IconoMensaje::Informacion:
-        return QMessageBox::Information;
-    case IconoMensaje::Pregunta:
-        return QMessageBox::Question;
-    }
-    return QMessageBox::NoIcon;
-}
-
-} // namespace
 
 QString FiltroQt(const QString& filtro) {
     const QStringList partes = filtro.split('|');
@@ -61,30 +37,24 @@ void TDialogosMontadorQt::MuestraMensaje(const std::string& texto, const std::st
         fAnfitrion->MuestraMensaje(texto, titulo, icono);
         return;
     }
-    QMessageBox caja(IconoQt(icono), QString::fromStdString(titulo), ParaMostrar(texto), QMessageBox::Ok,
-                     QApplication::activeWindow());
-    caja.exec();
+    Modal().mensaje(QApplication::activeWindow(), QString::fromStdString(texto),
+                    QString::fromStdString(titulo), icono);
 }
 
 bool TDialogosMontadorQt::PreguntaSiNo(const std::string& texto, const std::string& titulo) {
     if (fAnfitrion != nullptr) {
         return fAnfitrion->PreguntaSiNo(texto, titulo);
     }
-    return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(titulo),
-                                 ParaMostrar(texto), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Modal().pregunta(QApplication::activeWindow(), QString::fromStdString(texto),
+                            QString::fromStdString(titulo), false) == Respuesta::Si;
 }
 
 Respuesta TDialogosMontadorQt::PreguntaSiNoCancelar(const std::string& texto, const std::string& titulo) {
     if (fAnfitrion != nullptr) {
         return fAnfitrion->PreguntaSiNoCancelar(texto, titulo);
     }
-    const auto boton =
-        QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(titulo),
-                              ParaMostrar(texto), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (boton == QMessageBox::Yes) {
-        return Respuesta::Si;
-    }
-    return boton == QMessageBox::No ? Respuesta::No : Respuesta::Cancelar;
+    return Modal().pregunta(QApplication::activeWindow(), QString::fromStdString(texto),
+                            QString::fromStdString(titulo), true);
 }
 
 bool TDialogosMontadorQt::TrazaActiva() const {
@@ -102,7 +72,7 @@ std::optional<int> TDialogosMontadorQt::EligeVersion(QWidget* padre) {
         fFormNuevo = new TFormNuevoFichAMontar;
     }
     fFormNuevo->setParent(padre, fFormNuevo->windowFlags());
-    const int resultado = fFormNuevo->exec();
+    const int resultado = Modal().ejecuta(*fFormNuevo);
     fFormNuevo->setParent(nullptr, fFormNuevo->windowFlags());
     if (resultado != QDialog::Accepted) {
         return std::nullopt;
@@ -111,30 +81,12 @@ std::optional<int> TDialogosMontadorQt::EligeVersion(QWidget* padre) {
 }
 
 QString TDialogosMontadorQt::FicheroAAbrir(QWidget* padre, const QString& filtro, const QString& actual) {
-    QFileDialog dialogo(padre);
-    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
-    dialogo.setFileMode(QFileDialog::ExistingFile);
-    dialogo.setNameFilter(FiltroQt(filtro));
-    dialogo.setOption(QFileDialog::ReadOnly, false);
-    ProponFichero(dialogo, actual);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialogo.selectedFiles().constFirst();
+    return Modal().abreFichero(padre, QString(), FiltroQt(filtro), QString(), actual);
 }
 
 QString TDialogosMontadorQt::FicheroAGuardar(QWidget* padre, const QString& filtro, const QString& extension,
                                              const QString& actual) {
-    QFileDialog dialogo(padre);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setNameFilter(FiltroQt(filtro));
-    dialogo.setDefaultSuffix(extension);
-    ProponFichero(dialogo, actual);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialogo.selectedFiles().constFirst();
+    return Modal().guardaFichero(padre, QString(), FiltroQt(filtro), extension, actual, nullptr);
 }
 
 void TDialogosMontadorQt::AbreAyuda() {
@@ -147,7 +99,8 @@ void TDialogosMontadorQt::AcercaDe(QWidget* padre) {
         fAcercaDe(padre);
         return;
     }
-    QMessageBox::about(padre, "Acerca de...", "Montador de Velmo");
+    Modal().mensaje(padre, QStringLiteral("Montador de Velmo"), QStringLiteral("Acerca de..."),
+                    IconoMensaje::Informacion);
 }
 
 } // namespace velmo

@@ -28,10 +28,12 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBlock>
+
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include <exception>
 #include <filesystem>
@@ -64,19 +66,6 @@ QFont FuenteCourierEnPuntos() {
     const qreal ppp = pantalla != nullptr ? pantalla->logicalDotsPerInchY() : 96.0;
     fuente.setPointSizeF(13.0 * 72.0 / (ppp > 0 ? ppp : 96.0));
     return fuente;
-}
-
-/// Blanks in the old sense: every control character and the space.
-QString SinBlancos(const QString& texto) {
-    qsizetype inicio = 0;
-    qsizetype fin = texto.size();
-    while (inicio < fin && texto[inicio].unicode() <= ' ') {
-        ++inicio;
-    }
-    while (fin > inicio && texto[fin - 1].unicode() <= ' ') {
-        --fin;
-    }
-    return texto.mid(inicio, fin - inicio);
 }
 
 QString SinFinDeLinea(QString linea) {
@@ -536,6 +525,14 @@ void TFramePrincipal::MontarClick() {
     for (const std::string& mensaje : resultado.mensajes) {
         lineasMensaje << QString::fromStdString(mensaje);
     }
+    // The source line of each line of the list as shown: a message of several lines points from its first.
+    lineasMensajes_.clear();
+    for (const MensajeMontaje& registro : resultado.registros) {
+        lineasMensajes_.push_back(registro.linea);
+        lineasMensajes_.insert(
+            lineasMensajes_.end(),
+            static_cast<std::size_t>(std::count(registro.texto.begin(), registro.texto.end(), '\n')), -1);
+    }
     fMemoOut->setPlainText(lineasMensaje.join('\n'));
     fMemoOut->setEnabled(true);
     if (resultado.lineaPrimerError >= 0) {
@@ -630,27 +627,13 @@ void TFramePrincipal::QuitaMarcaError(bool siempreRepinta) {
 }
 
 void TFramePrincipal::MemoOutDblClick() {
-    const QString linea = fMemoOut->textCursor().block().text();
-    if (linea.isEmpty() || linea.startsWith('>')) {
+    // The line an error or warning points at comes with its message, not from its text.
+    const QTextBlock bloque = fMemoOut->textCursor().block();
+    const auto numero = static_cast<std::size_t>(std::max(bloque.blockNumber(), 0));
+    if (bloque.text().isEmpty() || numero >= lineasMensajes_.size() || lineasMensajes_[numero] < 0) {
         return;
     }
-    const qsizetype flecha = linea.indexOf("-->");
-    if (flecha < 0) {
-        return;
-    }
-    qsizetype digito = flecha + 3;
-    while (digito < linea.size() && !(linea[digito] >= '0' && linea[digito] <= '9')) {
-        ++digito;
-    }
-    if (digito >= linea.size()) {
-        return;
-    }
-    bool leido = false;
-    const int numero = SinBlancos(linea.mid(digito)).toInt(&leido);
-    if (!leido) {
-        return;
-    }
-    marcadorError = numero;
+    marcadorError = lineasMensajes_[numero];
     PintaMarcaError();
 }
 

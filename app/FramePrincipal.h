@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -126,6 +127,7 @@ private:
 
     TDialogosMontador& fDialogos;
     FuncionMontar fMontarFuente;
+    std::vector<int> lineasMensajes_; // the source line each line of the message list points at, or -1
     QsciScintilla* fMemoIn = nullptr;
     QPlainTextEdit* fMemoOut = nullptr;
     TLexerVelmo* fLexer = nullptr;

@@ -1,6 +1,9 @@
 #pragma once
-// What the main window asks of an open simulation. The engine is reached only through these commands,
-// so the window's own rules (enabling, the N run, reset after a failure) hold whatever engine is behind.
+// What the main window asks of an open simulation. Runs, steps back and reset are the engine's own
+// operations and answer as data (ResultadoEjecucion); the window decides from that what to show, so its
+// rules (enabling, reset after a failure, the Stop button) hold whatever engine is behind.
+
+#include "ResultadoEjecucion.h"
 
 #include <QString>
 
@@ -16,24 +19,33 @@ class Simulacion {
 public:
     virtual ~Simulacion() = default;
 
-    virtual void EjecutaCiclo() = 0;
-    /// False when the run must stop (the engine has said why).
-    virtual bool EjecutaInstruccion() = 0;
-    virtual void EjecutaHastaBreakpoint() = 0;
+    virtual ResultadoEjecucion Ciclos(std::int64_t n, const OpcionesEjecucion& opciones) = 0;
+    /// Up to `n` instructions, asking after every 50 whether to go on.
+    virtual ResultadoEjecucion Instrucciones(std::int64_t n, const OpcionesEjecucion& opciones) = 0;
+    virtual ResultadoEjecucion HastaBreakpoint(const OpcionesEjecucion& opciones) = 0;
+    /// The run under way ends after its current cycle.
+    virtual void Detener() {}
+    /// Opens the simulation again from its executable, with windows of its own; throws when it cannot
+    /// (ErrorAperturaEjecutable when the file cannot be read).
+    virtual void Reinicia() = 0;
+
     virtual void Monitoriza() = 0;
     virtual void MostrarMicroprograma() = 0;
     virtual void MostrarMaquinaEstados() = 0;
     virtual void VentanasIniciales() = 0;
-    /// Cycles and instructions run so far (the counters' values), for a run's progress.
-    virtual std::int32_t Ciclos() const { return 0; }
-    virtual std::int32_t Instrucciones() const { return 0; }
 
-    // ---- stepping back and the recorded trace (simulations without a history answer false)
-    /// False when nothing older is held.
-    virtual bool RetrocedeCiclo() { return false; }
-    virtual bool RetrocedeInstruccion() { return false; }
+    // ---- stepping back and the recorded trace (simulations without a history have nothing to undo)
+    virtual ResultadoEjecucion CicloAnterior() { return NadaQueDeshacer(); }
+    virtual ResultadoEjecucion InstruccionAnterior() { return NadaQueDeshacer(); }
     /// Writes every moment held as CSV, or as a Value Change Dump when `vcd`; false when it could not.
     virtual bool GuardaTraza(const QString& /*ruta*/, bool /*vcd*/) { return false; }
+
+private:
+    static ResultadoEjecucion NadaQueDeshacer() {
+        ResultadoEjecucion r;
+        r.fin = FinEjecucion::NadaQueDeshacer;
+        return r;
+    }
 };
 
 /// Builds the simulation of the executable at `ruta`, its windows inside `owner`.

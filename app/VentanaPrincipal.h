@@ -54,6 +54,7 @@ public:
     /// The details window a "&Mostrar" item shows; none until the maps exist.
     enum class Mapa { Memoria, Multiplexor, Incrementador, Registros, Alu };
     void SetMapa(Mapa mapa, QDialog* ventana);
+    QDialog* VentanaMapa(Mapa mapa) const;
 
     // ---- single-instance windows that live for the whole run
     TAboutBox* AboutBox;
@@ -172,17 +173,9 @@ public:
     void CicloAnteriorClick();
     void InstruccionAnteriorClick();
     void GuardarTrazaClick();
-    /// What the save dialog of "Guardar traza..." returns: the name and the type (filter) chosen in it.
-    struct EleccionTraza {
-        QString ruta; // empty: cancelled
-        QString filtro;
-    };
+    /// The types of the save dialog of "Guardar traza...".
     static const QString kFiltroCsv;
     static const QString kFiltroVcd;
-    /// The save dialog of "Guardar traza..."; tests replace it.
-    void SetEligeFicheroTraza(std::function<EleccionTraza(QWidget* padre)> elige) {
-        eligeFicheroTraza_ = std::move(elige);
-    }
     // ---- stopping a run, running without animation, windows that fit the screen
     /// Ends the run in progress after its current cycle.
     void DetenerClick();
@@ -206,14 +199,16 @@ private:
     void CreaMenus();
     void CreaBarraHerramientas();
     void ActualizaMenuVentanas();
-    QAction* Accion(const QString& texto, const QString& icono, const QString& pista,
-                    const QKeySequence& atajo = {});
     void Orden(QAction* accion, std::function<void()> orden);
     /// A notice that lasts until the next command, which brings back the text it covered.
     void AvisoPasajero(const QString& texto);
     void RetiraAviso();
     template <class F> void Protegido(F&& orden);
-    template <class F> void EnCiclo(F&& orden);
+    /// Runs a command of the engine with the Stop button, Esc and the progress display; a failed cycle
+    /// resets the simulation.
+    void Ejecuta(const std::function<ResultadoEjecucion(Simulacion&, const OpcionesEjecucion&)>& orden);
+    /// Opens (or reopens) the simulation of `ruta` through `abre`; false, the user told, when it could not.
+    bool AbreSimulacion(const QString& ruta, const std::function<void()>& abre);
 
     void HabilitaFuente(bool activa);
     /// The simulation commands; the hidden buttons Apilar Vertical and Cascada only when asked.
@@ -228,13 +223,9 @@ private:
     bool terminando_ = false;
     QString aviso_;          // the notice showing, until the next command
     QString textoBajoAviso_; // the status text it covered
-    std::function<EleccionTraza(QWidget* padre)> eligeFicheroTraza_;
     // ---- a run in progress
-    void EmpiezaEjecucion();
-    void TerminaEjecucion();
-    void MuestraProgreso();
-    std::int32_t ciclosAlEmpezar_ = 0;
-    std::int32_t instruccionesAlEmpezar_ = 0;
+    void MuestraProgreso(const ResultadoEjecucion& hecho);
+    bool detenida_ = false; // the user asked the run in progress to stop
     bool progresoMostrado_ = false;
     bool ajusteOfrecido_ = false;
     QTimer* temporizadorAjuste_;

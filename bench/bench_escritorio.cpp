@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     Modal().ejecuta = [](QDialog& d) {
         return int(qobject_cast<TFormElige*>(&d) != nullptr ? QDialog::Accepted : QDialog::Rejected);
     };
-    Modal().mensaje = [](QWidget*, const QString&, const QString&, IconoCaja) {};
-    Modal().pregunta = [](QWidget*, const QString&, const QString&, bool) { return BotonCaja::Si; };
+    Modal().mensaje = [](QWidget*, const QString&, const QString&, IconoMensaje) {};
+    Modal().pregunta = [](QWidget*, const QString&, const QString&, bool) { return Respuesta::Si; };
     Modal().abreFichero = [ruta](QWidget*, const QString&, const QString&, const QString&, const QString&) {
         return ruta;
     };

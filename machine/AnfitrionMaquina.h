@@ -53,15 +53,8 @@ public:
     void SetPausaReloj(bool pausa) { pausaReloj_ = pausa; }
     bool PausaReloj() const { return pausaReloj_; }
 
-    /// The user asked to stop the run in progress: the engine starts no further cycle until the request
-    /// is forgotten (at the start of the next command).
-    void PideDetener() { detener_ = true; }
-    bool DetencionPedida() const { return detener_; }
-    void OlvidaDetencion() { detener_ = false; }
-
 private:
     bool pausaReloj_ = true;
-    bool detener_ = false;
 };
 
 } // namespace velmo

@@ -140,9 +140,6 @@ std::optional<FinEjecucion> EjecucionPorTramos::PasoDeInstruccion() {
     if (ciclosInstruccion_ == 0) {
         sim_.findeinstruccion_ = false;
     }
-    if (sim_.anfitrion_.DetencionPedida()) {
-        return FinEjecucion::DetenidaPorUsuario; // no warning: the instruction stays half done
-    }
     const FinEjecucion fin = Ciclo();
     ++ciclosInstruccion_;
     if (!sim_.findeinstruccion_) {

@@ -98,8 +98,7 @@ public:
     void EjecutaCiclo() override;
     void Monitoriza() override;
     /// Cycles up to the next instruction fetch; false when none completed within the limit (20 cycles for a
-    /// user microprogram, with its warning; 100 for the fixed control units), or when the host asked to
-    /// stop before a cycle (silently: the user knows).
+    /// user microprogram, with its warning; 100 for the fixed control units).
     bool EjecutaInstruccion() override;
     void MostrarMicroprograma() override;
     void MostrarMaquinaEstados() override;

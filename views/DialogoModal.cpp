@@ -15,24 +15,36 @@ QString ParaCaja(QString texto) {
     return texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QMessageBox::Icon IconoQt(IconoCaja icono) {
+QMessageBox::Icon IconoQt(IconoMensaje icono) {
     switch (icono) {
-    case IconoCaja::Error:
+    case IconoMensaje::Error:
         return QMessageBox::Critical;
-    case IconoCaja::Aviso:
+    case IconoMensaje::Aviso:
         return QMessageBox::Warning;
-    case IconoCaja::Informacion:
+    case IconoMensaje::Informacion:
         return QMessageBox::Information;
-    case IconoCaja::Pregunta:
+    case IconoMensaje::Pregunta:
         return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
+QString Elegido(QFileDialog& dialogo, const QString& extension, const QString& actual, QString* tipo) {
+    dialogo.setDefaultSuffix(extension);
+    ProponFichero(dialogo, actual);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    if (tipo != nullptr) {
+        *tipo = dialogo.selectedNameFilter();
+    }
+    return dialogo.selectedFiles().constFirst();
+}
+
 DialogoModal ModalReal() {
     DialogoModal m;
     m.ejecuta = [](QDialog& dialogo) { return dialogo.exec(); };
-    m.mensaje = [](QWidget* padre, const QString& texto, const QString& titulo, IconoCaja icono) {
+    m.mensaje = [](QWidget* padre, const QString& texto, const QString& titulo, IconoMensaje icono) {
         QMessageBox caja(IconoQt(icono), titulo, ParaCaja(texto), QMessageBox::Ok, padre);
         caja.exec();
     };
@@ -44,12 +56,12 @@ DialogoModal ModalReal() {
         QMessageBox caja(QMessageBox::Question, titulo, ParaCaja(texto), botones, padre);
         switch (caja.exec()) {
         case QMessageBox::Yes:
-            return BotonCaja::Si;
+            return Respuesta::Si;
         case QMessageBox::No:
-            return BotonCaja::No;
+            return Respuesta::No;
         default:
             // Escape or the close box: No where there is no Cancel button.
-            return conCancelar ? BotonCaja::Cancelar : BotonCaja::No;
+            return conCancelar ? Respuesta::Cancelar : Respuesta::No;
         }
     };
     m.abreFichero = [](QWidget* padre, const QString& titulo, const QString& filtro, const QString& extension,
@@ -57,12 +69,14 @@ DialogoModal ModalReal() {
         QFileDialog dialogo(padre, titulo, QString(), filtro);
         dialogo.setAcceptMode(QFileDialog::AcceptOpen);
         dialogo.setFileMode(QFileDialog::ExistingFile);
-        dialogo.setDefaultSuffix(extension);
-        ProponFichero(dialogo, actual);
-        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-            return QString();
-        }
-        return dialogo.selectedFiles().constFirst();
+        return Elegido(dialogo, extension, actual, nullptr);
+    };
+    m.guardaFichero = [](QWidget* padre, const QString& titulo, const QString& filtro,
+                         const QString& extension, const QString& actual, QString* tipo) {
+        QFileDialog dialogo(padre, titulo, QString(), filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setFileMode(QFileDialog::AnyFile);
+        return Elegido(dialogo, extension, actual, tipo);
     };
     return m;
 }

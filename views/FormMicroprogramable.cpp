@@ -8,7 +8,6 @@
 #include "UtilidadesStr.h"
 #include "UtilidadesVentana.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
@@ -60,19 +59,6 @@ template <class M> auto Campo(M& m, int columna) -> decltype(&m.MX10) {
     }
 }
 
-QString RealPideFicheroGuardar(QWidget* padre, const QString& filtro, const QString& extension,
-                               const QString& actual) {
-    QFileDialog dialogo(padre, QStringLiteral("Guardar microprograma"), QString(), filtro);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setDefaultSuffix(extension);
-    ProponFichero(dialogo, actual);
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialogo.selectedFiles().constFirst();
-}
-
 } // namespace
 
 QString TextoCeldaEditor(const TMicroInstProgramable& m, int fila, int columna) {
@@ -95,11 +81,31 @@ QString TextoCeldaEditor(const TMicroInstProgramable& m, int fila, int columna) 
     }
 }
 
+/// The 16 x 12 grid of the microinstructions, centred, the number column in bold; edited by presses only.
+static QTableWidget* CreaTablaMicroinstrucciones(QWidget* padre) {
+    auto* tabla = RejillaSinCabeceras(padre, kMicroinstrucciones, TForm_Microprogramable::kColumnas, 41, 24);
+    tabla->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabla->setSelectionBehavior(QAbstractItemView::SelectItems);
+    for (int f = 0; f < kMicroinstrucciones; ++f) {
+        for (int c = 0; c < TForm_Microprogramable::kColumnas; ++c) {
+            auto* celda = new QTableWidgetItem;
+            celda->setTextAlignment(Qt::AlignCenter);
+            celda->setForeground(Qt::black);
+            if (c == 0) {
+                QFont negrita = celda->font();
+                negrita.setBold(true);
+                celda->setFont(negrita);
+            }
+            tabla->setItem(f, c, celda);
+        }
+    }
+    return tabla;
+}
+
 TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
-      VectorMicroInst(MicroprogramaInicial()), pideFicheroGuardar(RealPideFicheroGuardar),
-      configuraAlu_(configuraAlu) {
+      VectorMicroInst(MicroprogramaInicial()), configuraAlu_(configuraAlu) {
     resize(556, 439);
 
     auto* columna = new QVBoxLayout(this);
@@ -127,31 +133,7 @@ TForm_Microprogramable::TForm_Microprogramable(TConfiguraAlu& configuraAlu, QWid
     HeaderControl1->setFixedHeight(20);
     interior->addWidget(HeaderControl1);
 
-    TablaMicroINstrucciones = new QTableWidget(kMicroinstrucciones, kColumnas, marco);
-    TablaMicroINstrucciones->horizontalHeader()->hide();
-    TablaMicroINstrucciones->verticalHeader()->hide();
-    TablaMicroINstrucciones->horizontalHeader()->setMinimumSectionSize(0);
-    TablaMicroINstrucciones->verticalHeader()->setMinimumSectionSize(0);
-    TablaMicroINstrucciones->horizontalHeader()->setDefaultSectionSize(41);
-    TablaMicroINstrucciones->verticalHeader()->setDefaultSectionSize(24);
-    TablaMicroINstrucciones->setFrameShape(QFrame::NoFrame);
-    TablaMicroINstrucciones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TablaMicroINstrucciones->setSelectionMode(QAbstractItemView::SingleSelection);
-    TablaMicroINstrucciones->setSelectionBehavior(QAbstractItemView::SelectItems);
-    TablaMicroINstrucciones->setWordWrap(false);
-    for (int f = 0; f < kMicroinstrucciones; ++f) {
-        for (int c = 0; c < kColumnas; ++c) {
-            auto* celda = new QTableWidgetItem;
-            celda->setTextAlignment(Qt::AlignCenter);
-            celda->setForeground(Qt::black);
-            if (c == 0) {
-                QFont negrita = celda->font();
-                negrita.setBold(true);
-                celda->setFont(negrita);
-            }
-            TablaMicroINstrucciones->setItem(f, c, celda);
-        }
-    }
+    TablaMicroINstrucciones = CreaTablaMicroinstrucciones(marco);
     TablaMicroINstrucciones->installEventFilter(this);
     // Every press on a cell edits it, also on the cell already selected.
     connect(TablaMicroINstrucciones, &QTableWidget::cellPressed, this,
@@ -261,7 +243,7 @@ void TForm_Microprogramable::BotonAbrirClick() {
         Modal().mensaje(this,
                         QString::fromStdString(TextoFalloLectura(EstadoLecturaAcotada::NoEsFicheroNormal,
                                                                  ruta.toStdString(), 0)),
-                        kTitulo, IconoCaja::Error);
+                        kTitulo, IconoMensaje::Error);
         return;
     }
     const LecturaMicroprograma lectura = LeeFicheroMicroprograma(nombre);
@@ -270,11 +252,11 @@ void TForm_Microprogramable::BotonAbrirClick() {
     case EstadoLecturaMpr::CabeceraIlegible:
         // Not the editor's own refusal: the general report of a file that cannot be read.
         Modal().mensaje(this, QStringLiteral("No se puede leer el fichero %1").arg(ruta), kTitulo,
-                        IconoCaja::Error);
+                        IconoMensaje::Error);
         return;
     case EstadoLecturaMpr::CabeceraIncorrecta:
     case EstadoLecturaMpr::FueraDeRango:
-        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoCaja::Aviso);
+        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoMensaje::Aviso);
         return;
     case EstadoLecturaMpr::Incompleto:
         // The rows read so far stay; the editor then closes as if "&Simular" were pressed.
@@ -282,7 +264,7 @@ void TForm_Microprogramable::BotonAbrirClick() {
             VectorMicroInst[static_cast<std::size_t>(i)] = lectura.microprograma[static_cast<std::size_t>(i)];
         }
         Repinta();
-        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoCaja::Aviso);
+        Modal().mensaje(this, QString::fromUtf8(kMensajeMprNoValido), kTitulo, IconoMensaje::Aviso);
         CierraConOK();
         return;
     case EstadoLecturaMpr::Correcto:
@@ -296,13 +278,14 @@ void TForm_Microprogramable::BotonAbrirClick() {
 }
 
 void TForm_Microprogramable::BotonGuardarComoClick() {
-    const QString ruta = pideFicheroGuardar(this, kFiltro, QStringLiteral("mpr"), Fichinst);
+    const QString ruta = Modal().guardaFichero(this, QStringLiteral("Guardar microprograma"), kFiltro,
+                                               QStringLiteral("mpr"), Fichinst, nullptr);
     if (ruta.isEmpty()) {
         return;
     }
     // The file is replaced only once it is complete, so a failure leaves any earlier one intact.
     if (!GuardaFicheroMicroprograma(QFile::encodeName(ruta).toStdString(), VectorMicroInst)) {
-        Modal().mensaje(this, QString::fromUtf8(kMensajeMprErrorFichero), kTitulo, IconoCaja::Error);
+        Modal().mensaje(this, QString::fromUtf8(kMensajeMprErrorFichero), kTitulo, IconoMensaje::Error);
         CierraConOK();
         return;
     }
@@ -317,12 +300,12 @@ bool TForm_Microprogramable::Cerrar() {
     }
     switch (Modal().pregunta(this, QStringLiteral("El microprograma ha cambiado. ¿Desea guardarlo?"), kTitulo,
                              true)) {
-    case BotonCaja::Si:
+    case Respuesta::Si:
         BotonGuardarComoClick();
         return true;
-    case BotonCaja::No:
+    case Respuesta::No:
         return true;
-    case BotonCaja::Cancelar:
+    case Respuesta::Cancelar:
         return false;
     }
     return false;

@@ -42,11 +42,6 @@ public:
     /// The file last loaded or saved; empty until then.
     QString Fichinst;
 
-    /// The save dialog, started at `actual`; an empty answer means the user cancelled. Tests replace it.
-    std::function<QString(QWidget* padre, const QString& filtro, const QString& extension,
-                          const QString& actual)>
-        pideFicheroGuardar;
-
     // ---- controls
     QHeaderView* HeaderControl1;
     QTableWidget* TablaMicroINstrucciones;

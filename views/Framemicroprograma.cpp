@@ -2,6 +2,7 @@
 
 #include "FrameUC.h"
 #include "UtilidadesStr.h"
+#include "UtilidadesVentana.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -188,20 +189,11 @@ TFrame_Microprograma::TFrame_Microprograma(QWidget* parent) : QWidget(parent) {
     HeaderControl1->setEnabled(false);
     interior->addWidget(HeaderControl1);
 
-    TablaMicroprograma = new QTableWidget(panel);
-    TablaMicroprograma->horizontalHeader()->hide();
-    TablaMicroprograma->verticalHeader()->hide();
-    TablaMicroprograma->horizontalHeader()->setMinimumSectionSize(0);
-    TablaMicroprograma->verticalHeader()->setMinimumSectionSize(0);
-    TablaMicroprograma->horizontalHeader()->setDefaultSectionSize(35);
-    TablaMicroprograma->verticalHeader()->setDefaultSectionSize(17);
+    TablaMicroprograma = RejillaSinCabeceras(panel, 0, 0, 35, 17);
     TablaMicroprograma->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TablaMicroprograma->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    TablaMicroprograma->setFrameShape(QFrame::NoFrame);
-    TablaMicroprograma->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TablaMicroprograma->setSelectionMode(QAbstractItemView::NoSelection);
     TablaMicroprograma->setFocusPolicy(Qt::NoFocus);
-    TablaMicroprograma->setWordWrap(false);
     interior->addWidget(TablaMicroprograma, 1);
 
     SetConfigurable(false);

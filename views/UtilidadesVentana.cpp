@@ -3,9 +3,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QWidget>
 
 namespace velmo {
@@ -45,6 +47,20 @@ void CentraEnPantalla(QWidget& ventana) {
     QRect marco = ventana.frameGeometry();
     marco.moveCenter(pantalla->availableGeometry().center());
     ventana.move(marco.topLeft());
+}
+
+QTableWidget* RejillaSinCabeceras(QWidget* padre, int filas, int columnas, int ancho, int alto) {
+    auto* tabla = new QTableWidget(filas, columnas, padre);
+    tabla->horizontalHeader()->hide();
+    tabla->verticalHeader()->hide();
+    tabla->horizontalHeader()->setMinimumSectionSize(0);
+    tabla->verticalHeader()->setMinimumSectionSize(0);
+    tabla->horizontalHeader()->setDefaultSectionSize(ancho);
+    tabla->verticalHeader()->setDefaultSectionSize(alto);
+    tabla->setFrameShape(QFrame::NoFrame);
+    tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla->setWordWrap(false);
+    return tabla;
 }
 
 } // namespace velmo

@@ -1,35 +1,23 @@
 #include "VentanaDiagrama.h"
 
 #include "EstadoVentana.h"
-#include "TipsForm.h"
 #include "UtilidadesVentana.h"
 
-#include <QHelpEvent>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QWindowStateChangeEvent>
 
 namespace velmo {
 
 TVentanaDiagrama::TVentanaDiagrama(EstadoVentana& estado, QSize tamanoImagen, QWidget* padre)
-    : QWidget(padre), estado_(estado), tamanoImagen_(tamanoImagen) {
+    : VentanaSimulacion(estado, Borde::Diagrama, padre), tamanoImagen_(tamanoImagen) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(true);
     QPalette gris = palette();
     gris.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(gris);
-    clave_ = estado_.Avisos().Suscribe([this](Aviso aviso) {
-        if (aviso == Aviso::Ventana) {
-            AplicaVentana();
-        } else {
-            AlAviso(aviso);
-        }
-    });
 }
 
-TVentanaDiagrama::~TVentanaDiagrama() {
-    estado_.Avisos().Anula(clave_);
-}
+TVentanaDiagrama::~TVentanaDiagrama() = default;
 
 void TVentanaDiagrama::PreparaLimpia(const QString& recurso) {
     // Long runs repaint every cycle: the picture is drawn from its SVG once.
@@ -60,17 +48,9 @@ void TVentanaDiagrama::paintEvent(QPaintEvent*) {
     PintaEncima(pintor);
 }
 
-void TVentanaDiagrama::AplicaVentana() {
-    if (informando_) {
-        return;
-    }
-    const DatosVentana& v = estado_.Ventana();
-    auto* marco = qobject_cast<QMdiSubWindow*>(parentWidget());
+void TVentanaDiagrama::Coloca(QMdiSubWindow* marco) {
+    const DatosVentana& v = Datos();
     QWidget& ventana = marco != nullptr ? static_cast<QWidget&>(*marco) : static_cast<QWidget&>(*this);
-    if (marco != nullptr && marco != marcoVigilado_) {
-        marco->installEventFilter(this);
-        marcoVigilado_ = marco;
-    }
     ventana.setWindowTitle(QString::fromStdString(v.Caption));
     setWindowTitle(QString::fromStdString(v.Caption));
 
@@ -107,40 +87,6 @@ void TVentanaDiagrama::AplicaVentana() {
         } else if (!ventana.isVisible()) {
             ventana.show();
         }
-    }
-}
-
-bool TVentanaDiagrama::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == marcoVigilado_ && evento->type() == QEvent::Close) {
-        // The diagrams live as long as the simulation; the frame's close box does nothing.
-        evento->ignore();
-        return true;
-    }
-    if (objeto == marcoVigilado_ && evento->type() == QEvent::WindowStateChange) {
-        const bool normal = !marcoVigilado_->isMinimized();
-        if (normal != estado_.Ventana().EstadoNormal) {
-            informando_ = true;
-            estado_.SetEstadoNormal(normal);
-            informando_ = false;
-        }
-    }
-    return QWidget::eventFilter(objeto, evento);
-}
-
-bool TVentanaDiagrama::event(QEvent* evento) {
-    switch (evento->type()) {
-    case QEvent::QueryWhatsThis:
-        evento->accept();
-        return true;
-    case QEvent::WhatsThis: {
-        const auto* ayuda = static_cast<QHelpEvent*>(evento);
-        const QSize t = TamanoAyuda();
-        ShowTip(this, TextoAyuda(), ayuda->globalPos(), t.width(), t.height());
-        evento->accept();
-        return true;
-    }
-    default:
-        return QWidget::event(evento);
     }
 }
 

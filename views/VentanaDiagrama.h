@@ -1,18 +1,15 @@
 #pragma once
-// What the two diagram windows share: they follow their machine state's placement, caption and
-// visibility inside the main frame (as a child window with a fixed border and a minimise button only),
-// report when the user minimises them, and answer the context-help request with their own tip.
+// What the two diagram windows add to a simulation window: a picture composed at a fixed size, copied at
+// (0,0), and a place that keeps the whole picture in view.
+
+#include "VentanaSimulacion.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 
 namespace velmo {
 
-class EstadoVentana;
-enum class Aviso;
-
-class TVentanaDiagrama : public QWidget {
+class TVentanaDiagrama : public VentanaSimulacion {
     Q_OBJECT
 public:
     ~TVentanaDiagrama() override;
@@ -20,18 +17,14 @@ public:
     /// The picture the window copies at (0,0), before the marks PintaEncima draws over it.
     const QImage& Bitmap() const { return MiBitmap; }
 
-    /// Applies the state's placement, caption and visibility to the window, or to the child-window frame
-    /// that holds it.
-    void AplicaVentana();
-
 protected:
     TVentanaDiagrama(EstadoVentana& estado, QSize tamanoImagen, QWidget* padre);
 
     /// The state changed in a way other than placement.
     virtual void AlAviso(Aviso aviso) = 0;
-    /// The help tip's text and size.
-    virtual QString TextoAyuda() const = 0;
-    virtual QSize TamanoAyuda() const = 0;
+    void Repintar() override { AlAviso(Aviso::Repinta); }
+    void ActualizarBitmap() override { AlAviso(Aviso::ActualizaBitmap); }
+    void Coloca(QMdiSubWindow* marco) override;
 
     /// A clean copy of `recurso` at the picture's size.
     void CargaImagen(const QString& recurso);
@@ -41,18 +34,12 @@ protected:
     /// Drawn over the picture at every paint.
     virtual void PintaEncima(QPainter&) const {}
 
-    bool event(QEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
 
     QImage MiBitmap;
 
 private:
-    EstadoVentana& estado_;
-    int clave_ = 0;
     QSize tamanoImagen_;
-    QWidget* marcoVigilado_ = nullptr;
-    bool informando_ = false;
     void PreparaLimpia(const QString& recurso);
     QImage limpia_;
     QString recursoLimpio_;

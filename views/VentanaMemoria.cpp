@@ -158,6 +158,7 @@ void TablaMemoria::InformaFilasVisibles() {
 
 VentanaMemoria::VentanaMemoria(TMemoriaVLM& memoria)
     : VentanaSimulacion(memoria, Borde::Redimensionable), memoria_(memoria) {
+    setFont(FuenteDialogo());
     resize(401, 373);
     auto* modelo = new ModeloMemoria(memoria_, this);
     modelo_ = modelo;

@@ -11,8 +11,8 @@
 
 namespace velmo {
 
-VentanaSimulacion::VentanaSimulacion(EstadoVentana& estado, Borde borde) : estado_(estado), borde_(borde) {
-    setFont(FuenteDialogo());
+VentanaSimulacion::VentanaSimulacion(EstadoVentana& estado, Borde borde, QWidget* padre)
+    : QWidget(padre), estado_(estado), borde_(borde) {
     clave_ = estado_.Avisos().Suscribe([this](Aviso aviso) { Avisado(aviso); });
 }
 
@@ -29,10 +29,12 @@ QFont VentanaSimulacion::FuenteDialogo() {
 }
 
 void VentanaSimulacion::Incrusta(QMdiArea& mdi) {
-    Qt::WindowFlags banderas =
-        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    Qt::WindowFlags banderas = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
+    banderas |= borde_ == Borde::Diagrama ? Qt::CustomizeWindowHint : Qt::WindowSystemMenuHint;
     marco_ = mdi.addSubWindow(this, banderas);
-    marco_->setFont(FuenteDialogo());
+    if (borde_ != Borde::Diagrama) {
+        marco_->setFont(FuenteDialogo());
+    }
     marco_->setOption(QMdiSubWindow::RubberBandResize, false);
     marco_->installEventFilter(this);
     marcoFiltrado_ = marco_.get();
@@ -48,36 +50,42 @@ void VentanaSimulacion::Avisado(Aviso aviso) {
         ActualizarBitmap();
         break;
     case Aviso::Ventana:
-        if (!aplicando_) {
-            AplicaVentana();
-        }
+        AplicaVentana();
         break;
     }
 }
 
 void VentanaSimulacion::AplicaVentana() {
-    if (marco_ == nullptr) {
+    if (aplicando_) {
         return;
     }
     aplicando_ = true;
+    Coloca(marco_);
+    aplicando_ = false;
+}
+
+void VentanaSimulacion::Coloca(QMdiSubWindow* marco) {
+    if (marco == nullptr) {
+        return;
+    }
     const DatosVentana& datos = estado_.Ventana();
     const Colocacion& c = datos.colocacion;
-    marco_->setWindowTitle(QString::fromStdString(datos.Caption));
-    if (datos.EstadoNormal && (marco_->isMinimized() || marco_->isMaximized())) {
-        marco_->showNormal();
+    marco->setWindowTitle(QString::fromStdString(datos.Caption));
+    if (datos.EstadoNormal && (marco->isMinimized() || marco->isMaximized())) {
+        marco->showNormal();
     }
-    if (!marco_->isMinimized()) {
+    if (!marco->isMinimized()) {
         // A fixed border is released while the place is set, then closed again on the new size.
-        marco_->setMinimumSize(0, 0);
-        marco_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        QPoint esquina = marco_->pos();
+        marco->setMinimumSize(0, 0);
+        marco->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QPoint esquina = marco->pos();
         if (c.Left >= 0) {
             esquina.setX(c.Left);
         }
         if (c.Top >= 0) {
             esquina.setY(c.Top);
         }
-        QSize exterior = marco_->size();
+        QSize exterior = marco->size();
         if (c.Width >= 0) {
             exterior.setWidth(c.Width);
         }
@@ -85,7 +93,7 @@ void VentanaSimulacion::AplicaVentana() {
             exterior.setHeight(c.Height);
         }
         // The frame around the contents: borders and title bar.
-        const QMargins m = marco_->contentsMargins();
+        const QMargins m = marco->contentsMargins();
         if (c.ClientWidth >= 0) {
             exterior.setWidth(c.ClientWidth + m.left() + m.right());
         }
@@ -95,15 +103,14 @@ void VentanaSimulacion::AplicaVentana() {
         if (c.ClientWidth >= 0 || c.ClientHeight >= 0) {
             setMinimumSize(0, 0);
         }
-        marco_->setGeometry(QRect(esquina, exterior));
+        marco->setGeometry(QRect(esquina, exterior));
         if (borde_ == Borde::Fijo) {
-            marco_->setFixedSize(exterior);
+            marco->setFixedSize(exterior);
         }
     }
-    if (datos.Visible && !marco_->isVisible()) {
-        marco_->show();
+    if (datos.Visible && !marco->isVisible()) {
+        marco->show();
     }
-    aplicando_ = false;
 }
 
 bool VentanaSimulacion::eventFilter(QObject* objeto, QEvent* evento) {
@@ -111,15 +118,19 @@ bool VentanaSimulacion::eventFilter(QObject* objeto, QEvent* evento) {
     // no longer a QMdiSubWindow and a QPointer<QMdiSubWindow> may not be read.
     if (objeto == marcoFiltrado_ && objeto->isWidgetType()) {
         auto* marco = static_cast<QWidget*>(objeto);
-        if (evento->type() == QEvent::WindowStateChange && !aplicando_) {
+        if (evento->type() == QEvent::WindowStateChange && !aplicando_ &&
+            marco->isMinimized() == estado_.Ventana().EstadoNormal) {
             // The user minimised or restored it; the engine's "Posición inicial" puts it back to normal.
             aplicando_ = true;
             estado_.SetEstadoNormal(!marco->isMinimized());
             aplicando_ = false;
         } else if (evento->type() == QEvent::Close) {
-            // The simulation owns its windows: closing one only puts it aside.
+            // The simulation owns its windows: closing one only puts it aside; a diagram has no close
+            // box, and the request does nothing.
             evento->ignore();
-            marco->showMinimized();
+            if (borde_ != Borde::Diagrama) {
+                marco->showMinimized();
+            }
             return true;
         }
     }

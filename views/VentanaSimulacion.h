@@ -1,7 +1,8 @@
 #pragma once
-// Base of the simulation's child windows: the contents of one MDI child of the main window, kept in step
-// with the engine's state of that window (place, caption, visibility, normal state) and answering the
-// "¿Qué es esto?" request with its help tip.
+// Base of every window of a simulation (the memory view, the tables and the two diagrams): the contents
+// of one MDI child of the main window, kept in step with the engine's state of that window (place,
+// caption, visibility, normal state), reporting when the user minimises or restores it, ignoring the
+// frame's close request (the simulation owns its windows) and answering "¿Qué es esto?" with its tip.
 
 #include "EstadoVentana.h"
 
@@ -16,16 +17,22 @@ namespace velmo {
 class VentanaSimulacion : public QWidget {
     Q_OBJECT
 public:
-    enum class Borde { Fijo, Redimensionable };
+    enum class Borde {
+        Fijo,            // a fixed border around the state's size, with a system menu
+        Redimensionable, // the user may resize it
+        Diagrama,        // fixed at the picture's size, without system menu or close box
+    };
 
     ~VentanaSimulacion() override;
 
     /// The MDI child that frames this window; null before Incrusta.
     QMdiSubWindow* Marco() const { return marco_; }
 
-    /// Puts the window in `mdi` as a child with a system menu and a minimise button only, and applies the
-    /// state's place, caption and visibility.
+    /// Puts the window in `mdi` as a child with a minimise button only, and applies the state's place,
+    /// caption and visibility.
     void Incrusta(QMdiArea& mdi);
+    /// Applies the state's place, caption and visibility to the frame (a diagram without one: to itself).
+    void AplicaVentana();
 
     /// Help text and tip size of this window.
     virtual QString TextoAyuda() const = 0;
@@ -37,7 +44,9 @@ public:
     static QFont FuenteDialogo();
 
 protected:
-    VentanaSimulacion(EstadoVentana& estado, Borde borde);
+    VentanaSimulacion(EstadoVentana& estado, Borde borde, QWidget* padre = nullptr);
+
+    const DatosVentana& Datos() const { return estado_.Ventana(); }
 
     bool event(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -46,10 +55,11 @@ protected:
     virtual void Repintar() { update(); }
     /// A diagram's drawing request; plain windows just repaint.
     virtual void ActualizarBitmap() { Repintar(); }
+    /// Sets place and size from the state; `marco` may be null (a diagram shown on its own).
+    virtual void Coloca(QMdiSubWindow* marco);
 
 private:
     void Avisado(Aviso aviso);
-    void AplicaVentana();
 
     EstadoVentana& estado_;
     Borde borde_;

@@ -26,6 +26,7 @@ const QColor kColorLinea{192, 192, 192};
 
 VentanaTabla::VentanaTabla(EstadoVentana& estado, int filas, int altoFila, std::vector<int> anchos)
     : VentanaSimulacion(estado, Borde::Fijo), filas_(filas), altoFila_(altoFila), anchos_(std::move(anchos)) {
+    setFont(FuenteDialogo());
     setAutoFillBackground(true);
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, palette().color(QPalette::Base));

@@ -31,7 +31,7 @@ inline void AislaCarpetasUsuario() {
 struct Caja {
     QString texto;
     QString titulo;
-    IconoCaja icono;
+    IconoMensaje icono;
 };
 
 /// Installs itself as the modal seam for as long as it lives.
@@ -40,7 +40,7 @@ public:
     std::vector<QDialog*> dialogos;
     std::vector<Caja> mensajes;
     std::vector<QString> preguntas;
-    std::deque<BotonCaja> respuestas; // Yes once they run out
+    std::deque<Respuesta> respuestas; // Yes once they run out
     std::deque<QString> ficheros;     // empty text: the user cancels
     int dialogosDeFichero = 0;
     std::vector<QString> propuestas; // where each file dialog started
@@ -52,15 +52,15 @@ public:
             dialogos.push_back(&d);
             return alDialogo(d);
         };
-        Modal().mensaje = [this](QWidget*, const QString& texto, const QString& titulo, IconoCaja icono) {
+        Modal().mensaje = [this](QWidget*, const QString& texto, const QString& titulo, IconoMensaje icono) {
             mensajes.push_back({texto, titulo, icono});
         };
         Modal().pregunta = [this](QWidget*, const QString& texto, const QString& titulo, bool) {
             preguntas.push_back(titulo + QStringLiteral(": ") + texto);
             if (respuestas.empty()) {
-                return BotonCaja::Si;
+                return Respuesta::Si;
             }
-            const BotonCaja r = respuestas.front();
+            const Respuesta r = respuestas.front();
             respuestas.pop_front();
             return r;
         };
@@ -74,6 +74,12 @@ public:
             const QString f = ficheros.front();
             ficheros.pop_front();
             return f;
+        };
+        Modal().guardaFichero = [this](QWidget*, const QString&, const QString&, const QString&,
+                                       const QString& actual, QString*) {
+            ++dialogosDeFichero;
+            propuestas.push_back(actual);
+            return QString(); // cancelled
         };
     }
     ~GuionModal() { RestauraModalReal(); }

@@ -55,10 +55,10 @@ private slots:
         QCOMPARE(guion.mensajes.size(), std::size_t(2));
         QCOMPARE(guion.mensajes[0].texto, QStringLiteral("Excepción: Reinicializando"));
         QCOMPARE(guion.mensajes[0].titulo, QStringLiteral("Velmo"));
-        QCOMPARE(guion.mensajes[0].icono, IconoCaja::Error);
-        QCOMPARE(guion.mensajes[1].icono, IconoCaja::Aviso);
+        QCOMPARE(guion.mensajes[0].icono, IconoMensaje::Error);
+        QCOMPARE(guion.mensajes[1].icono, IconoMensaje::Aviso);
 
-        guion.respuestas = {BotonCaja::No, BotonCaja::Si, BotonCaja::Cancelar};
+        guion.respuestas = {Respuesta::No, Respuesta::Si, Respuesta::Cancelar};
         QVERIFY(!anfitrion.PreguntaSiNo("¿Seguir?", "Velmo"));
         QVERIFY(anfitrion.PreguntaSiNo("¿Seguir?", "Velmo"));
         QCOMPARE(anfitrion.PreguntaSiNoCancelar("¿Guardar?", "Montador"), Respuesta::Cancelar);
@@ -122,10 +122,6 @@ private slots:
         anfitrion.AvisoBreakpoint();
         anfitrion.MostrarMaquinaEstados(tnormal);
         QVERIFY(guion.dialogos.empty() && guion.mensajes.empty());
-        // Once a window is there, it answers.
-        anfitrion.vistas.opcionAlu = [](int cop) { return cop == 2 ? 3 : -1; };
-        QCOMPARE(anfitrion.OpcionAlu(2), 3);
-        QCOMPARE(anfitrion.OpcionAlu(1), -1);
     }
 
     void anfitrion_esperaDelReloj() {
@@ -151,19 +147,18 @@ private slots:
 
         // The clock flash draws the lit line, then holds it for 30 ms unless the pause is off.
         int destellos = 0;
-        anfitrion.vistas.destelloReloj = [&](const TFrameControl&) { ++destellos; };
-        const TFrameControl uc;
+        const auto dibuja = [&] { ++destellos; };
         reloj.restart();
-        anfitrion.DestelloReloj(uc);
+        anfitrion.Destello(dibuja);
         QVERIFY(reloj.elapsed() >= AnfitrionGUI::kDestelloMs);
         anfitrion.SetPausaReloj(false);
-        anfitrion.DestelloReloj(uc);
+        anfitrion.Destello(dibuja);
         QCOMPARE(destellos, 2);
         // "Sin animación": neither the lit line nor the wait, whatever the pause says.
         anfitrion.SetPausaReloj(true);
         anfitrion.SetSinAnimacion(true);
         reloj.restart();
-        anfitrion.DestelloReloj(uc);
+        anfitrion.Destello(dibuja);
         QVERIFY(reloj.elapsed() < AnfitrionGUI::kDestelloMs);
         QCOMPARE(destellos, 2);
     }

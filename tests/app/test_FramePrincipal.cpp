@@ -439,11 +439,13 @@ private slots:
 
     void doubleClickJumpsToTheErrorLine() {
         Abre("prog.asm", QByteArray("x\n").repeated(20));
-        montador->resultado = {false,
-                               {"Error semántico: en la línea --> 12", "> mov a --> 5", "sin número -->",
-                                "ilegible --> 7x", "syntax error: en línea --> 4"},
-                               -1,
-                               {}};
+        // The line each message points at comes with it; the texts are not read for it.
+        montador->resultado.registros = {{ClaseMensaje::Error, 12, "Error semántico: en la línea --> 12"},
+                                         {ClaseMensaje::Detalle, -1, "> mov a --> 5"},
+                                         {ClaseMensaje::Aviso, -1, "sin número -->"},
+                                         {ClaseMensaje::Aviso, -1, "otra --> 7"},
+                                         {ClaseMensaje::Error, 4, "syntax error: en línea"}};
+        montador->resultado.mensajes = TextosMensajes(montador->resultado.registros);
         ventana->MontarClick();
         auto pulsaLinea = [&](int bloque) {
             QTextCursor cursor(ventana->MemoOut()->document()->findBlockByNumber(bloque));

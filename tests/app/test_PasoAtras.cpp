@@ -32,9 +32,11 @@ struct Banco {
         guion.alDialogo = [](QDialog& d) {
             return int(qobject_cast<TFormElige*>(&d) != nullptr ? QDialog::Accepted : QDialog::Rejected);
         };
-        ventana.SetEligeFicheroTraza([this](QWidget*) {
-            return TVentanaPrincipal::EleccionTraza{ficheroTraza, filtroTraza};
-        });
+        Modal().guardaFichero = [this](QWidget*, const QString&, const QString&, const QString&,
+                                       const QString&, QString* tipo) {
+            *tipo = filtroTraza;
+            return ficheroTraza;
+        };
     }
 
     SimulacionVelmo& Sim() {

@@ -95,7 +95,7 @@ private slots:
         {
             Banco b;
             b.Carga(ProgramaVacio());
-            b.guion.respuestas = {BotonCaja::Si, BotonCaja::Si};
+            b.guion.respuestas = {Respuesta::Si, Respuesta::Si};
             b.EjecutaN(QStringLiteral("120"));
             QCOMPARE(b.Motor().NumInst(), 120);
             const QString pregunta =
@@ -105,7 +105,7 @@ private slots:
         {
             Banco b;
             b.Carga(ProgramaVacio());
-            b.guion.respuestas = {BotonCaja::No};
+            b.guion.respuestas = {Respuesta::No};
             b.EjecutaN(QStringLiteral("120"));
             QCOMPARE(b.Motor().NumInst(), 50);
         }
@@ -125,13 +125,13 @@ private slots:
         b.ventana.Anfitrion().SetPausaReloj(
             true); // the clock pause of the hard-wired units, as a user has it
         b.Carga(ProgramaVacio());
-        VistasMaquina& vistas = b.ventana.Anfitrion().vistas;
+        std::function<void()>& alTerminarCiclo = b.ventana.Anfitrion().alTerminarCiclo;
         QVERIFY(!b.ventana.BotonDetener->isEnabled()); // nothing to stop
 
         // The Stop button ends an N run after the cycle in progress; the status bar showed its progress.
         int ciclos = 0;
         QString progreso;
-        vistas.finDeCiclo = [&] {
+        alTerminarCiclo = [&] {
             if (++ciclos == 12) {
                 progreso = b.ventana.TextoBarraEstado();
                 b.ventana.BotonDetener->trigger();
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(b.ventana.TextoBarraEstado(), QStringLiteral("Ejecución detenida tras 12 ciclos"));
         QVERIFY(!b.ventana.BotonDetener->isEnabled());
         // The next command runs whole.
-        vistas.finDeCiclo = nullptr;
+        alTerminarCiclo = nullptr;
         b.ventana.Instruccion->trigger();
         QCOMPARE(b.Motor().NumInst(), 3); // the cut one finished, then one more
 
@@ -153,7 +153,7 @@ private slots:
         TablaMemoria& tabla = *b.Sim().MemoriaYTablas()->Memoria->Tabla();
         const QPoint fila5 = tabla.visualRect(tabla.model()->index(5, 1)).center();
         ciclos = 0;
-        vistas.finDeCiclo = [&] {
+        alTerminarCiclo = [&] {
             if (++ciclos == 3) {
                 QCoreApplication::postEvent(tabla.viewport(),
                                             new QMouseEvent(QEvent::MouseButtonPress, fila5,
@@ -170,15 +170,14 @@ private slots:
         QVERIFY(b.ventana.TextoBarraEstado().startsWith(QStringLiteral("Ejecución detenida")));
 
         // "Sin animación": no lit clock line, and so no pause after it.
-        int destellos = 0;
-        vistas.finDeCiclo = nullptr;
-        vistas.destelloReloj = [&](const TFrameControl&) { ++destellos; };
+        alTerminarCiclo = nullptr;
         b.ventana.SinAnimacion->setChecked(true);
+        QVERIFY(b.ventana.Anfitrion().SinAnimacion());
+        const int hechas = b.Motor().NumInst();
         b.EjecutaN(QStringLiteral("40"));
-        QCOMPARE(destellos, 0);
+        QCOMPARE(b.Motor().NumInst(), hechas + 40);
         b.ventana.SinAnimacion->setChecked(false);
-        b.ventana.Ciclo->trigger();
-        QCOMPARE(destellos, 1);
+        QVERIFY(!b.ventana.Anfitrion().SinAnimacion());
     }
 
     void ajustarALaPantalla() {
@@ -269,6 +268,15 @@ private slots:
         QCOMPARE(int(b.Motor().VectorReginst()[100].Valor), 9);
         QCOMPARE(b.Motor().NumInst(), 0);
         QCOMPARE(b.Motor().TipoControl(), toptimizado);
+
+        // Gone meanwhile: Reset says so and closes the simulation, as opening it would.
+        QFile::remove(QString::fromStdString(ruta));
+        b.ventana.Reset->trigger();
+        QCOMPARE(b.guion.mensajes.back().texto,
+                 QStringLiteral("No se puede abrir el fichero ") + QString::fromStdString(ruta));
+        QVERIFY(!b.ventana.SimuladorVelmo);
+        QVERIFY(!b.ventana.Ciclo->isEnabled());
+        QVERIFY(b.ventana.Mdi->subWindowList().isEmpty());
     }
 
     void arranqueConElFicheroComoArgumento() {

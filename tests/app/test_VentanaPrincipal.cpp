@@ -44,24 +44,45 @@ struct Registro {
 
 class SimulacionGuion : public Simulacion {
 public:
-    explicit SimulacionGuion(Registro& r) : r_(r) { ++r_.vivas; }
+    SimulacionGuion(Registro& r, QString ruta) : r_(r), ruta_(std::move(ruta)) { ++r_.vivas; }
     ~SimulacionGuion() override { --r_.vivas; }
-    void EjecutaCiclo() override { ++r_.ciclos; }
-    bool EjecutaInstruccion() override {
-        if (r_.instrucciones == r_.excepcionEnInstruccion) {
-            r_.excepcionEnInstruccion = -1;
-            throw std::runtime_error("fallo en un ciclo");
-        }
-        if (r_.instrucciones == r_.falloEnInstruccion) {
-            return false;
-        }
-        if (r_.durante) {
-            r_.durante();
-        }
-        ++r_.instrucciones;
-        return true;
+    ResultadoEjecucion Ciclos(std::int64_t n, const OpcionesEjecucion&) override {
+        r_.ciclos += static_cast<int>(n);
+        ResultadoEjecucion hecho;
+        hecho.ciclos = n;
+        return hecho;
     }
-    void EjecutaHastaBreakpoint() override { ++r_.breakpoints; }
+    ResultadoEjecucion Instrucciones(std::int64_t n, const OpcionesEjecucion&) override {
+        ResultadoEjecucion hecho;
+        for (; hecho.instrucciones < n; ++hecho.instrucciones) {
+            if (r_.instrucciones == r_.excepcionEnInstruccion) {
+                r_.excepcionEnInstruccion = -1;
+                hecho.fin = FinEjecucion::Error;
+                return hecho;
+            }
+            if (r_.instrucciones == r_.falloEnInstruccion) {
+                hecho.fin = FinEjecucion::InstruccionIncompleta;
+                return hecho;
+            }
+            if (r_.durante) {
+                r_.durante();
+            }
+            ++r_.instrucciones;
+        }
+        return hecho;
+    }
+    ResultadoEjecucion HastaBreakpoint(const OpcionesEjecucion&) override {
+        ++r_.breakpoints;
+        ResultadoEjecucion hecho;
+        hecho.fin = FinEjecucion::SinBreakpoints;
+        return hecho;
+    }
+    void Reinicia() override {
+        r_.abiertas << ruta_;
+        if (r_.falloAlAbrir) {
+            throw std::runtime_error("no se puede");
+        }
+    }
     void Monitoriza() override { ++r_.monitorizaciones; }
     void MostrarMicroprograma() override {}
     void MostrarMaquinaEstados() override {}
@@ -69,6 +90,7 @@ public:
 
 private:
     Registro& r_;
+    QString ruta_;
 };
 
 struct Banco {
@@ -83,7 +105,7 @@ struct Banco {
                 if (registro.falloAlAbrir) {
                     throw std::runtime_error("no se puede");
                 }
-                return std::make_unique<SimulacionGuion>(registro);
+                return std::make_unique<SimulacionGuion>(registro, ruta);
             });
     }
 
@@ -229,7 +251,7 @@ private slots:
         QCOMPARE(b.registro.abiertas,
                  (QStringList{QStringLiteral("/tmp/uno.vlx"), QStringLiteral("/tmp/uno.vlx")}));
         QCOMPARE(b.registro.vivas, 1);
-        QVERIFY(b.ventana.SimuladorVelmo); // the first was destroyed (one alive) and a new one built
+        QVERIFY(b.ventana.SimuladorVelmo); // opened again, still one alive
         CompruebaEstado(b.ventana, true);
         QVERIFY(b.ventana.BotonAbrirEjecutable->isEnabled());
     }
@@ -299,7 +321,7 @@ private slots:
         b.registro.excepcionEnInstruccion = 3;
         b.EjecutaN(QStringLiteral("10"));
         QCOMPARE(b.registro.instrucciones, 3);   // the run stops at the failure
-        QCOMPARE(b.registro.abiertas.size(), 2); // and the simulation is built again
+        QCOMPARE(b.registro.abiertas.size(), 2); // and the simulation is opened again
         QCOMPARE(b.registro.vivas, 1);
         CompruebaEstado(b.ventana, true);
     }
@@ -310,7 +332,7 @@ private slots:
         b.Carga(QStringLiteral("/tmp/roto.vlx"));
         QCOMPARE(b.guion.mensajes.size(), std::size_t(1));
         QCOMPARE(b.guion.mensajes[0].titulo, QStringLiteral("Velmo"));
-        QCOMPARE(b.guion.mensajes[0].icono, IconoCaja::Error);
+        QCOMPARE(b.guion.mensajes[0].icono, IconoMensaje::Error);
         QVERIFY(!b.ventana.SimuladorVelmo);
         CompruebaEstado(b.ventana, false);
 
@@ -362,7 +384,7 @@ private slots:
         Banco b;
         b.Carga(QStringLiteral("/tmp/uno.vlx"));
         b.ventana.show();
-        b.guion.respuestas = {BotonCaja::No};
+        b.guion.respuestas = {Respuesta::No};
         b.ventana.Salir->trigger();
         QCOMPARE(b.guion.preguntas.back(),
                  QStringLiteral("Velmo: Esto finalizará la sesion de Velmo. ¿Desea continuar?"));
@@ -447,7 +469,7 @@ private slots:
 
     void cambioDeResolucionPregunta() {
         Banco b;
-        b.guion.respuestas = {BotonCaja::No, BotonCaja::No};
+        b.guion.respuestas = {Respuesta::No, Respuesta::No};
         b.ventana.Resolucion1024->trigger();
         b.ventana.Resolucion800->trigger();
         QCOMPARE(b.guion.preguntas,

@@ -90,7 +90,8 @@ struct Editor {
     std::vector<QString> propuestasGuardar;
 
     Editor() {
-        f.pideFicheroGuardar = [this](QWidget*, const QString&, const QString&, const QString& actual) {
+        Modal().guardaFichero = [this](QWidget*, const QString&, const QString&, const QString&,
+                                       const QString& actual, QString*) {
             propuestasGuardar.push_back(actual);
             return rutaGuardar;
         };
@@ -167,7 +168,7 @@ private slots:
         QCOMPARE(e.guion.mensajes.size(), std::size_t(3));
         QCOMPARE(e.guion.mensajes.back().texto, QStringLiteral("Fichero no válido (no se ha cargado)"));
         QCOMPARE(e.guion.mensajes.back().titulo, QStringLiteral("Velmo"));
-        QVERIFY(e.guion.mensajes.back().icono == IconoCaja::Aviso);
+        QVERIFY(e.guion.mensajes.back().icono == IconoMensaje::Aviso);
         QCOMPARE(e.f.windowTitle(), QStringLiteral("Microprograma - [SinNombre]"));
 
         e.guion.ficheros.push_back(Escribe(e.dir, QStringLiteral("bueno.mpr"), ImagenMpr(166, registros)));
@@ -228,7 +229,7 @@ private slots:
         QCOMPARE(e.guion.mensajes.size(), std::size_t(3));
         for (const auto& m : e.guion.mensajes) {
             QVERIFY(m.texto.startsWith(QStringLiteral("No se puede leer ")));
-            QVERIFY(m.icono == IconoCaja::Error);
+            QVERIFY(m.icono == IconoMensaje::Error);
         }
         QCOMPARE(e.guion.mensajes[2].texto, "No se puede leer " + tuberia + ": no es un fichero normal");
         QVERIFY(e.f.VectorMicroInst == MicroprogramaInicial());
@@ -252,7 +253,7 @@ private slots:
         }
         QCOMPARE(e.guion.mensajes.size(), std::size_t(1));
         QCOMPARE(e.guion.mensajes[0].texto, QStringLiteral("Error de fichero"));
-        QVERIFY(e.guion.mensajes[0].icono == IconoCaja::Error);
+        QVERIFY(e.guion.mensajes[0].icono == IconoMensaje::Error);
         QCOMPARE(Lee(e.rutaGuardar), previo);
         QVERIFY(!e.f.isVisible());
         QCOMPARE(e.f.result(), int(QDialog::Accepted));
@@ -344,21 +345,21 @@ private slots:
         Editor e;
         e.f.show();
         e.f.modified = true;
-        e.guion.respuestas = {BotonCaja::Cancelar};
+        e.guion.respuestas = {Respuesta::Cancelar};
         e.f.BotonSimular->click();
         QCOMPARE(e.guion.preguntas.size(), std::size_t(1));
         QCOMPARE(e.guion.preguntas[0],
                  QStringLiteral("Velmo: El microprograma ha cambiado. ¿Desea guardarlo?"));
         QVERIFY(e.f.isVisible());
         // The window's own close box asks the same.
-        e.guion.respuestas = {BotonCaja::Cancelar};
+        e.guion.respuestas = {Respuesta::Cancelar};
         QVERIFY(!e.f.close());
         QVERIFY(e.f.isVisible());
         QCOMPARE(e.guion.preguntas.size(), std::size_t(2));
 
         // Yes saves, then closes.
         e.rutaGuardar = e.dir.filePath(QStringLiteral("al_cerrar.mpr"));
-        e.guion.respuestas = {BotonCaja::Si};
+        e.guion.respuestas = {Respuesta::Si};
         e.f.BotonSimular->click();
         QVERIFY(!e.f.isVisible());
         QCOMPARE(e.f.result(), int(QDialog::Accepted));
@@ -372,7 +373,7 @@ private slots:
         QVERIFY(!e.f.isVisible());
         e.f.show();
         e.f.modified = true;
-        e.guion.respuestas = {BotonCaja::No};
+        e.guion.respuestas = {Respuesta::No};
         e.f.BotonSimular->click();
         QVERIFY(!e.f.isVisible());
         QVERIFY(e.f.modified);
@@ -383,7 +384,7 @@ private slots:
         e.f.show();
         e.f.modified = true;
         e.rutaGuardar = e.dir.filePath(QStringLiteral("no_hay/carpeta.mpr"));
-        e.guion.respuestas = {BotonCaja::Si};
+        e.guion.respuestas = {Respuesta::Si};
         e.f.BotonSimular->click();
         QCOMPARE(e.guion.preguntas.size(), std::size_t(1));
         QCOMPARE(e.guion.mensajes.size(), std::size_t(1));
