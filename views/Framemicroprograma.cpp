@@ -1,7 +1,7 @@
 #include "Framemicroprograma.h"
 
 #include "FrameUC.h"
-#include "UtilidadesStr.h"
+#include "TextosMicroprograma.h"
 #include "UtilidadesVentana.h"
 
 #include <QEvent>
@@ -21,119 +21,10 @@ namespace velmo {
 
 namespace {
 
-constexpr int kFilasFijas = 14;
-constexpr int kColumnasFijas = 13;
-constexpr int kColumnasConfigurables = 14;
+constexpr int kFilasFijas = kFilasMicroprogramaFijo;
+constexpr int kColumnasFijas = kColumnasMicroprogramaFijo;
+constexpr int kColumnasConfigurables = kColumnasMicroprogramaConfigurable;
 constexpr int kColumnaPAux = 13;
-
-/// One row of the fixed microprogram as this view shows it: codes and bits, and the Salto and Test texts
-/// written out.
-struct FilaFija {
-    int mx, alu, le, pPc, pIr, pA, pB, pFz;
-    const char* salto;
-    const char* test;
-};
-
-constexpr std::array<FilaFija, kFilasFijas> kMicroprogramaFijo = {{
-    {0, 0, 0, 1, 1, 0, 0, 0, " 0000", "  111"},
-    {0, 0, 0, 0, 0, 0, 0, 0, " 1001", "  100"},
-    {0, 0, 0, 0, 0, 0, 0, 0, " 0110", "  101"},
-    {2, 0, 0, 0, 0, 0, 1, 0, " 0000", "  111"},
-    {3, 0, 0, 0, 0, 1, 0, 0, " 0000", "  111"},
-    {3, 0, 1, 0, 0, 0, 0, 1, " 0000", "  011"},
-    {2, 0, 0, 0, 0, 0, 1, 0, " 0000", "  111"},
-    {3, 2, 1, 0, 0, 0, 0, 1, " 0000", "  011"},
-    {0, 0, 0, 0, 0, 0, 0, 0, " 1100", "  101"},
-    {2, 0, 0, 0, 0, 0, 1, 0, " 0000", "  111"},
-    {3, 0, 0, 0, 0, 1, 0, 0, " 0000", "  111"},
-    {3, 1, 0, 0, 0, 0, 0, 1, " 0000", "  011"},
-    {0, 0, 0, 0, 0, 0, 0, 0, " 0000", "  010"},
-    {3, 0, 0, 1, 1, 0, 0, 0, " 0001", "  011"},
-}};
-
-QString Bit(bool uno) {
-    return uno ? QStringLiteral("  1") : QStringLiteral("  0");
-}
-
-QString BitAlu(bool uno) {
-    return uno ? QStringLiteral("  1 ") : QStringLiteral("  0 ");
-}
-
-QString Dos(int valor) {
-    return QStringLiteral("  ") + QString::number(valor);
-}
-
-QString TextoFijo(int fila, int columna) {
-    if (fila < 0 || fila >= kFilasFijas || columna < 0 || columna >= kColumnasFijas) {
-        return QString();
-    }
-    const FilaFija& f = kMicroprogramaFijo[static_cast<std::size_t>(fila)];
-    switch (columna) {
-    case 0:
-        return Dos(fila);
-    case 1:
-        return Bit(f.mx == 2 || f.mx == 3);
-    case 2:
-        return Bit(f.mx == 1 || f.mx == 3);
-    case 3:
-        return BitAlu(f.alu == 2);
-    case 4:
-        return BitAlu(f.alu == 1);
-    case 5:
-        return Dos(f.le);
-    case 6:
-        return Dos(f.pPc);
-    case 7:
-        return Dos(f.pIr);
-    case 8:
-        return Dos(f.pA);
-    case 9:
-        return Dos(f.pB);
-    case 10:
-        return Dos(f.pFz);
-    case 11:
-        return QString::fromLatin1(f.salto);
-    default:
-        return QString::fromLatin1(f.test);
-    }
-}
-
-QString TextoConfigurable(const Microprograma& micro, int fila, int columna) {
-    if (fila < 0 || fila >= kMicroinstrucciones || columna < 0 || columna >= kColumnasConfigurables) {
-        return QString();
-    }
-    const TMicroInstProgramable& m = micro[static_cast<std::size_t>(fila)];
-    switch (columna) {
-    case 0:
-        return Dos(fila);
-    case 1:
-        return Bit(m.MX10 == 2 || m.MX10 == 3);
-    case 2:
-        return Bit(m.MX10 == 1 || m.MX10 == 3);
-    case 3:
-        return BitAlu(m.ALU10 == 2 || m.ALU10 == 3);
-    case 4:
-        return BitAlu(m.ALU10 == 1 || m.ALU10 == 3);
-    case 5:
-        return Dos(m.LorWmem);
-    case 6:
-        return Dos(m.pPc);
-    case 7:
-        return Dos(m.pIr);
-    case 8:
-        return Dos(m.pA);
-    case 9:
-        return Dos(m.pB);
-    case 10:
-        return Dos(m.pFz);
-    case 11:
-        return QStringLiteral("  ") + QString::fromStdString(Int2Bin(m.Salto, 4));
-    case 12:
-        return QStringLiteral("  ") + QString::fromStdString(Int2Bin(m.Test, 3));
-    default:
-        return Dos(m.pAux);
-    }
-}
 
 /// Closing the view only minimises it: the control-unit window opens it again with a click.
 class MinimizaAlCerrar : public QObject {
@@ -156,7 +47,7 @@ protected:
 } // namespace
 
 QString TextoCeldaMicroprograma(bool configurable, const Microprograma& micro, int fila, int columna) {
-    return configurable ? TextoConfigurable(micro, fila, columna) : TextoFijo(fila, columna);
+    return QString::fromStdString(CeldaMicroprograma(configurable, micro, fila, columna));
 }
 
 TFrame_Microprograma::TFrame_Microprograma(QWidget* parent) : QWidget(parent) {
@@ -173,11 +64,11 @@ TFrame_Microprograma::TFrame_Microprograma(QWidget* parent) : QWidget(parent) {
     interior->setSpacing(0);
 
     auto* nombres = new QStandardItemModel(0, kColumnasConfigurables, this);
-    nombres->setHorizontalHeaderLabels({QStringLiteral("Nº"), QStringLiteral("Mx1"), QStringLiteral("Mx0"),
-                                        QStringLiteral("Alu1"), QStringLiteral("Alu0"), QStringLiteral("L/E"),
-                                        QStringLiteral("pPc"), QStringLiteral("pIR"), QStringLiteral("pA"),
-                                        QStringLiteral("pB"), QStringLiteral("pFZ"), QStringLiteral("Salto"),
-                                        QStringLiteral("Test"), QStringLiteral("pAux")});
+    QStringList cabeceras;
+    for (const std::string& c : CabecerasMicroprograma(true)) {
+        cabeceras << QString::fromStdString(c);
+    }
+    nombres->setHorizontalHeaderLabels(cabeceras);
     HeaderControl1 = new QHeaderView(Qt::Horizontal, panel);
     HeaderControl1->setModel(nombres);
     HeaderControl1->setMinimumSectionSize(0);

@@ -11,6 +11,7 @@
 #include "LecturaAcotada.h"
 #include "PlantillasFuente.h"
 #include "SesionSimulacion.h"
+#include "TextosMicroprograma.h"
 #include "TrazaCiclos.h"
 #include "ValoresJs.h"
 #include "VelmoHighlighter.h"
@@ -303,6 +304,30 @@ val EscribeMicroprograma(const val& m) {
     return BytesAJs(BytesMicroprograma(MicroprogramaDeJs(m)));
 }
 
+/// The microprogram view's table: its column names and its rows of cell texts (the row number first).
+val CeldasMicroprograma(bool configurable, const val& microprograma) {
+    const Microprograma micro =
+        microprograma.isUndefined() ? MicroprogramaInicial() : MicroprogramaDeJs(microprograma);
+    const int filas = configurable ? kMicroinstrucciones : kFilasMicroprogramaFijo;
+    const int columnas = configurable ? kColumnasMicroprogramaConfigurable : kColumnasMicroprogramaFijo;
+    val tabla = val::array();
+    for (int f = 0; f < filas; ++f) {
+        val fila = val::array();
+        for (int c = 0; c < columnas; ++c) {
+            fila.call<void>("push", CeldaMicroprograma(configurable, micro, f, c));
+        }
+        tabla.call<void>("push", fila);
+    }
+    val cabecera = val::array();
+    for (const std::string& nombre : CabecerasMicroprograma(configurable)) {
+        cabecera.call<void>("push", nombre);
+    }
+    val v = val::object();
+    v.set("cabecera", cabecera);
+    v.set("filas", tabla);
+    return v;
+}
+
 bool MicroinstruccionValidaJs(const val& m) {
     try {
         return MicroinstruccionValida(MicroinstruccionDeJs(m));
@@ -568,6 +593,10 @@ EMSCRIPTEN_BINDINGS(velmo) {
     function(
         "microprogramaInicial", +[] { return MicroprogramaAJs(MicroprogramaInicial()); });
     function("microinstruccionValida", &MicroinstruccionValidaJs);
+    function(
+        "_celdasMicroprograma", +[](bool configurable, val microprograma) {
+            return Protege([&] { return CeldasMicroprograma(configurable, microprograma); });
+        });
     function("plantilla", &Plantilla);
     function(
         "tokens", +[](val linea) { return Protege([&] { return Tokens(linea); }); });

@@ -37,4 +37,7 @@ function caraJavaScript() {
   Module['montar'] = function (texto, nombre) { return Module['_montar'](texto, nombre); };
   Module['abrir'] = function (opciones, anfitrion) { return Module['_abrir'](opciones, anfitrion); };
   Module['leeMicroprograma'] = function (bytes, nombre) { return Module['_leeMicroprograma'](bytes, nombre); };
+  Module['celdasMicroprograma'] = function (configurable, microprograma) {
+    return Module['_celdasMicroprograma'](!!configurable, microprograma);
+  };
 }

@@ -33,6 +33,8 @@ export interface LecturaMicroprograma {
   microprograma: Microinstruccion[];
 }
 
+export interface CeldasMicroprograma { cabecera: string[]; filas: string[][]; } // one name per column
+
 export interface OpcionesApertura {
   nombre: string;                 // shown in messages and traces, e.g. 'suma_vector_v2.vlx'
   ejecutable: Uint8Array;         // .vlx bytes
@@ -143,6 +145,10 @@ export interface ModuloVelmo {
   escribeMicroprograma(m: Microinstruccion[]): Uint8Array;
   microprogramaInicial(): Microinstruccion[];
   microinstruccionValida(m: Microinstruccion): boolean;       // every field whole and within its range
+  /** The "Microprograma" view's table: the fixed microprogram (14 rows, 13 columns) or, when configurable, the
+   *  16 rows of `microprograma` (default: the editor's initial one) with "pAux". Each row starts with its
+   *  number; texts keep the desktop's leading spaces. */
+  celdasMicroprograma(configurable: boolean, microprograma?: Microinstruccion[]): CeldasMicroprograma;
   plantilla(version: 1 | 2 | 3): string;                      // the workbench's new-file templates, lines joined by '\n'
   tokens(linea: string): Token[];                             // the project's highlighter over one line
   estilos(): EstiloToken[];

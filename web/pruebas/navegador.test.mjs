@@ -47,6 +47,17 @@ async function algunPixel(p, puntos, color) {
   return false;
 }
 
+/** The microprogram view highlights exactly the row of the microinstruction in progress, on yellow. */
+async function filaEnCursoEnAmarillo(p) {
+  const enCurso = Number((await p.textContent('.estado-uc')).replace(/\D/g, ''));
+  const actuales = p.locator('.vista-microprograma tbody tr.actual');
+  assert.equal(await actuales.count(), 1);
+  assert.equal(Number(await actuales.locator('th').textContent()), enCurso);
+  await actuales.scrollIntoViewIfNeeded();
+  const caja = await actuales.locator('td').first().boundingBox();
+  assert.deepEqual(await colorEn(p, caja.x + caja.width / 2, caja.y + 2), [255, 255, 0]);
+}
+
 describe('enlace a un ejercicio', () => {
   for (const [nombre, tamano] of Object.entries(tamanos)) {
     test(`suma_vector_v2 tras 4 instrucciones, sin un clic, a ${tamano.width}x${tamano.height}`, async () => {
@@ -143,9 +154,10 @@ describe('simulador', () => {
   test('el editor de microprograma cambia una microinstrucción y la vista del microprograma la muestra', async () => {
     const p = await pagina(entorno.navegador);
     await espera(p, `${entorno.url}?ejemplo=multiplicacion_v3`);
-    assert.ok(
-      await p.isVisible('.registros tr:has-text("RegAux")'),
-      'RegAux se ve en la máquina de la versión 3',
+    assert.equal(
+      await p.locator('.registros tr:has-text("RegAux")').count(),
+      1,
+      'RegAux se ve una vez en la máquina de la versión 3',
     );
     await p.click('[data-orden=microprograma]');
     const celda = p.locator('.editor-microprograma tbody tr').nth(15).locator('td[data-campo=pAux]');
@@ -164,7 +176,28 @@ describe('simulador', () => {
       await p.textContent('.vista-microprograma tbody tr:nth-child(16) td:last-child'),
       antes === '1' ? '0' : '1',
     );
+    await p.click('dialog:has-text("¿Desea guardarlo?") button:has-text("No")');
+    assert.equal(await p.locator('.vista-microprograma tbody tr').count(), 16);
+    assert.equal(await p.textContent('.vista-microprograma thead th:last-child'), 'pAux');
+    await filaEnCursoEnAmarillo(p);
     guardaCaptura('microprograma-escritorio.png', await p.screenshot());
+    assert.deepEqual(p.errores, []);
+    await p.context().close();
+  });
+
+  test('la vista del microprograma fijo muestra sus 14 microinstrucciones', async () => {
+    const p = await pagina(entorno.navegador);
+    await espera(p, `${entorno.url}?ejemplo=bucle_v1&control=microprogramado&instrucciones=2`);
+    const filas = p.locator('.vista-microprograma tbody tr');
+    assert.equal(await filas.count(), 14);
+    assert.deepEqual(await filas.nth(1).locator('td').allTextContents(), [
+      ...'0000000000'.split(''),
+      '1001',
+      '100',
+    ]);
+    assert.equal(await p.textContent('.vista-microprograma thead th:last-child'), 'Test');
+    await filaEnCursoEnAmarillo(p);
+    guardaCaptura('microprograma-fijo-escritorio.png', await p.screenshot());
     assert.deepEqual(p.errores, []);
     await p.context().close();
   });

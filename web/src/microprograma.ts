@@ -1,6 +1,6 @@
 // Microprograms: the view of the control unit's microinstructions, the version-3 editor with its .mpr files,
 // and the ALU configuration. The file format and its checks are the module's.
-import type { Dibujo, Microinstruccion, ModuloVelmo } from './modulo';
+import type { Microinstruccion, ModuloVelmo } from './modulo';
 import { abreArchivo, guardaArchivo, type TipoArchivo } from './archivos';
 import { elemento, formulario, muestraCaja, radio } from './dialogos';
 
@@ -25,49 +25,14 @@ const columnasEditor: [string, Campo, number][] = [
 const textoCelda = (m: Microinstruccion, campo: Campo, bits: number) =>
   bits > 1 ? bin(m[campo], bits) : String(m[campo]);
 
-const cabeceraVista = [
-  'Nº',
-  'Mx1',
-  'Mx0',
-  'Alu1',
-  'Alu0',
-  'L/E',
-  'pPc',
-  'pIR',
-  'pA',
-  'pB',
-  'pFZ',
-  'Salto',
-  'Test',
-];
-
-/** One row of the view for a configurable microinstruction. */
-function filaConfigurable(m: Microinstruccion): string[] {
-  const b = (v: boolean) => (v ? '1' : '0');
-  return [
-    b(m.MX10 >= 2),
-    b(m.MX10 % 2 === 1),
-    b(m.ALU10 >= 2),
-    b(m.ALU10 % 2 === 1),
-    ...(['LorWmem', 'pPc', 'pIr', 'pA', 'pB', 'pFz'] as Campo[]).map((c) => String(m[c])),
-    bin(m.Salto, 4),
-    bin(m.Test, 3),
-    String(m.pAux),
-  ];
-}
-
-/** The "Microprograma" view: the fixed microprogram, or the user's for the configurable machine. */
+/** The "Microprograma" view: the fixed microprogram, or the user's for the configurable machine; the current
+ *  row on yellow. */
 export function tablaMicroprograma(
-  dibujo: Dibujo,
+  modulo: ModuloVelmo,
   configurable: Microinstruccion[] | null,
   filaActual: number,
 ): HTMLElement {
-  // The fixed microprogram's display table is not among the module's drawing data yet: without it, the view
-  // shows the microinstruction in progress only.
-  const fijo = (dibujo as Dibujo & { microprogramaFijo?: string[][] }).microprogramaFijo;
-  if (!configurable && !fijo) return elemento('p', {}, `Microinstrucción en curso: ${filaActual}`);
-  const filas = configurable ? configurable.map(filaConfigurable) : fijo!;
-  const cabecera = configurable ? [...cabeceraVista, 'pAux'] : cabeceraVista;
+  const { cabecera, filas } = modulo.celdasMicroprograma(configurable !== null, configurable ?? undefined);
   return elemento(
     'table',
     { class: 'tabla-microprograma' },
@@ -75,12 +40,12 @@ export function tablaMicroprograma(
     elemento(
       'tbody',
       {},
-      ...filas.map((f, n) =>
+      ...filas.map(([numero, ...celdas], n) =>
         elemento(
           'tr',
           n === filaActual ? { class: 'actual' } : {},
-          elemento('th', {}, String(n)),
-          ...f.map((t) => elemento('td', {}, t.trim())),
+          elemento('th', {}, numero.trim()),
+          ...celdas.map((t) => elemento('td', {}, t.trim())),
         ),
       ),
     ),

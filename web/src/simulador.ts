@@ -413,7 +413,8 @@ export class Simulador {
       ? `Microinstrucción: ${foto.filaMicroprograma}`
       : `Estado: s${foto.estado}`;
     const registros = [...foto.registros];
-    if (foto.version === 3)
+    // The core's table has RegAux already once the machine has shown it; the page adds it only if missing.
+    if (foto.version === 3 && !registros.some((r) => r.nombre === 'RegAux'))
       registros.push({ nombre: 'RegAux', valor: foto.regAux.toString(2).padStart(7, '0') });
     this.registros.replaceChildren(
       ...registros.map((r) => elemento('tr', {}, elemento('th', {}, r.nombre), elemento('td', {}, r.valor))),
@@ -449,7 +450,7 @@ export class Simulador {
     if (micro) {
       this.vistaMicro.replaceChildren(
         tablaMicroprograma(
-          this.dibujo,
+          this.modulo,
           foto.control === 'microprogramable' ? this.editor.filas : null,
           foto.filaMicroprograma,
         ),
@@ -603,7 +604,7 @@ export class Simulador {
     }
     ventanaInformativa(
       'Microprograma',
-      tablaMicroprograma(this.dibujo, null, foto.filaMicroprograma),
+      tablaMicroprograma(this.modulo, null, foto.filaMicroprograma),
       'Cerrar',
       'ancha',
     );
