@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -128,33 +129,36 @@ bool Guarda(const std::string& ruta, const std::string& texto) {
     return true;
 }
 
-} // namespace
+// What the teacher asked for on the command line.
+struct Peticion {
+    std::string rutaEjercicio, csv, junit;
+    std::vector<std::string> rutasEntregas;
+    bool json = false;
+    unsigned hilos = 0;
+};
 
-int main(int argc, char** argv) {
+// The command line read into `p`; an exit status when the run ends here (help shown, arguments wrong).
+std::optional<int> AnalizaArgumentos(int argc, char** argv, Peticion& p) {
     CLI::App app{"Evalúa entregas de Velmo con los casos de prueba de un ejercicio.", "velmo-evaluar"};
     app.set_help_flag("-h,--help", "Muestra esta ayuda y termina")->group("Opciones");
     app.option_defaults()->group("Opciones");
     app.get_formatter()->label("Usage", "Uso");
     app.get_formatter()->label("OPTIONS", "OPCIONES");
     app.get_formatter()->label("Positionals", "Argumentos");
-    std::string rutaEjercicio, csv, junit;
-    std::vector<std::string> rutasEntregas;
-    bool json = false;
-    unsigned hilos = 0;
-    app.add_option("EJERCICIO", rutaEjercicio, "Fichero JSON del ejercicio con sus casos")
+    app.add_option("EJERCICIO", p.rutaEjercicio, "Fichero JSON del ejercicio con sus casos")
         ->type_name("EJERCICIO.json")
         ->required();
-    app.add_option("ENTREGA", rutasEntregas,
+    app.add_option("ENTREGA", p.rutasEntregas,
                    "Fuente (.asm, .s), ejecutable (.vlx) o carpeta con el trabajo de un alumno")
         ->type_name("ENTREGA")
         ->required();
-    app.add_option("-j", hilos, "Entregas evaluadas a la vez (por omisión, tantas como núcleos)")
+    app.add_option("-j", p.hilos, "Entregas evaluadas a la vez (por omisión, tantas como núcleos)")
         ->type_name("N")
         ->check(CLI::Range(1u, 256u));
-    app.add_option("--csv", csv, "Escribe una fila por entrega y caso, y los totales, en FICHERO")
+    app.add_option("--csv", p.csv, "Escribe una fila por entrega y caso, y los totales, en FICHERO")
         ->type_name("FICHERO");
-    app.add_option("--junit", junit, "Escribe un informe JUnit XML en FICHERO")->type_name("FICHERO");
-    app.add_flag("--json", json,
+    app.add_option("--junit", p.junit, "Escribe un informe JUnit XML en FICHERO")->type_name("FICHERO");
+    app.add_flag("--json", p.json,
                  "Escribe una línea JSON por entrega en la salida estándar, en vez de la tabla");
     try {
         app.parse(argc, argv);
@@ -167,50 +171,45 @@ int main(int argc, char** argv) {
             << "Uso: velmo-evaluar EJERCICIO.json ENTREGA... [-j N] [--csv F] [--junit F.xml] [--json]\n";
         return 2;
     }
-    // A report written over the exercise, a submission or the other report would destroy it.
+    return std::nullopt;
+}
+
+// A report written over the exercise, a submission or the other report would destroy it.
+bool SalidasAparte(const Peticion& p) {
     const auto mismo = [](const std::string& a, const std::string& b) {
         std::error_code ea, eb;
         const fs::path ca = fs::weakly_canonical(fs::absolute(a, ea), ea);
         const fs::path cb = fs::weakly_canonical(fs::absolute(b, eb), eb);
         return !ea && !eb && ca == cb;
     };
-    std::vector<std::string> entradas = rutasEntregas;
-    entradas.push_back(rutaEjercicio);
-    for (const std::string* salida : {&csv, &junit}) {
+    std::vector<std::string> entradas = p.rutasEntregas;
+    entradas.push_back(p.rutaEjercicio);
+    for (const std::string* salida : {&p.csv, &p.junit}) {
         for (const auto& entrada : entradas) {
             if (!salida->empty() && mismo(*salida, entrada)) {
                 std::cerr << "velmo-evaluar: el fichero de salida " << *salida << " es también una entrada\n";
-                return 2;
+                return false;
             }
         }
     }
-    if (!csv.empty() && !junit.empty() && mismo(csv, junit)) {
+    if (!p.csv.empty() && !p.junit.empty() && mismo(p.csv, p.junit)) {
         std::cerr << "velmo-evaluar: --csv y --junit no pueden ser el mismo fichero\n";
-        return 2;
+        return false;
     }
+    return true;
+}
 
-    const auto lectura = LeeFicheroAcotado(rutaEjercicio, kLimiteEjercicio);
-    if (lectura.estado != EstadoLecturaAcotada::Correcto) {
-        std::cerr << "velmo-evaluar: " << TextoFalloLectura(lectura.estado, rutaEjercicio, kLimiteEjercicio)
-                  << '\n';
-        return 2;
-    }
-    std::string error;
-    const auto ejercicio = LeeEjercicio(lectura.bytes, error);
-    if (!ejercicio) {
-        std::cerr << "velmo-evaluar: ejercicio no válido en " << rutaEjercicio << ": " << error << '\n';
-        return 2;
-    }
-
-    // Submissions are independent: each worker takes the next one until none is left.
-    std::vector<ResultadoEntrega> resultados(rutasEntregas.size());
+// Submissions are independent: each worker takes the next one until none is left.
+std::vector<ResultadoEntrega> EvaluaEnParalelo(const Ejercicio& ejercicio,
+                                               const std::vector<std::string>& rutas, unsigned hilos) {
+    std::vector<ResultadoEntrega> resultados(rutas.size());
     std::atomic<std::size_t> siguiente{0};
     const auto trabaja = [&] {
-        for (std::size_t i = siguiente++; i < rutasEntregas.size(); i = siguiente++) {
+        for (std::size_t i = siguiente++; i < rutas.size(); i = siguiente++) {
             try {
-                resultados[i] = EvaluaRuta(*ejercicio, rutasEntregas[i]);
+                resultados[i] = EvaluaRuta(ejercicio, rutas[i]);
             } catch (const std::exception& e) {
-                resultados[i] = EntregaIlegible(*ejercicio, rutasEntregas[i], e.what());
+                resultados[i] = EntregaIlegible(ejercicio, rutas[i], e.what());
             }
         }
     };
@@ -218,7 +217,7 @@ int main(int argc, char** argv) {
         hilos = std::max(1u, std::thread::hardware_concurrency());
     }
     std::vector<std::thread> trabajadores;
-    for (unsigned k = 1; k < std::min<std::size_t>(hilos, rutasEntregas.size()); ++k) {
+    for (unsigned k = 1; k < std::min<std::size_t>(hilos, rutas.size()); ++k) {
         try {
             trabajadores.emplace_back(trabaja);
         } catch (const std::system_error&) {
@@ -229,34 +228,32 @@ int main(int argc, char** argv) {
     for (auto& t : trabajadores) {
         t.join();
     }
+    return resultados;
+}
 
-    if (const auto campos = NombresDeNadie(resultados); !campos.empty()) {
-        for (const auto& campo : campos) {
-            std::cerr << "velmo-evaluar: ejercicio no válido en " << rutaEjercicio << ": " << campo
-                      << ": ningún ejecutable entregado tiene una palabra con ese nombre\n";
-        }
-        return 2;
-    }
-
-    if (json) {
+// The table or the JSON lines on standard output, then the report files; false when one could not be saved.
+bool EscribeInformes(const Peticion& p, const Ejercicio& ejercicio,
+                     const std::vector<ResultadoEntrega>& resultados) {
+    if (p.json) {
         for (const auto& r : resultados) {
             std::cout << JsonEntrega(r) << '\n';
         }
     } else {
-        std::cout << TablaEvaluacion(*ejercicio, resultados);
+        std::cout << TablaEvaluacion(ejercicio, resultados);
     }
     std::cout.flush();
     bool escrito = true;
-    if (!csv.empty()) {
-        escrito = Guarda(csv, CsvEvaluacion(resultados)) && escrito;
+    if (!p.csv.empty()) {
+        escrito = Guarda(p.csv, CsvEvaluacion(resultados)) && escrito;
     }
-    if (!junit.empty()) {
-        escrito = Guarda(junit, JUnitEvaluacion(*ejercicio, resultados)) && escrito;
+    if (!p.junit.empty()) {
+        escrito = Guarda(p.junit, JUnitEvaluacion(ejercicio, resultados)) && escrito;
     }
-    if (!escrito) {
-        return 2;
-    }
+    return escrito;
+}
 
+// 1 when a submission could not be graded, else 3 when a case failed, else 0.
+int CodigoEvaluacion(const std::vector<ResultadoEntrega>& resultados) {
     int codigo = 0;
     for (const auto& r : resultados) {
         if (r.estado != EstadoEntrega::Evaluada) {
@@ -266,4 +263,40 @@ int main(int argc, char** argv) {
         }
     }
     return codigo;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Peticion p;
+    if (const auto salida = AnalizaArgumentos(argc, argv, p)) {
+        return *salida;
+    }
+    if (!SalidasAparte(p)) {
+        return 2;
+    }
+    const auto lectura = LeeFicheroAcotado(p.rutaEjercicio, kLimiteEjercicio);
+    if (lectura.estado != EstadoLecturaAcotada::Correcto) {
+        std::cerr << "velmo-evaluar: " << TextoFalloLectura(lectura.estado, p.rutaEjercicio, kLimiteEjercicio)
+                  << '\n';
+        return 2;
+    }
+    std::string error;
+    const auto ejercicio = LeeEjercicio(lectura.bytes, error);
+    if (!ejercicio) {
+        std::cerr << "velmo-evaluar: ejercicio no válido en " << p.rutaEjercicio << ": " << error << '\n';
+        return 2;
+    }
+    const auto resultados = EvaluaEnParalelo(*ejercicio, p.rutasEntregas, p.hilos);
+    if (const auto campos = NombresDeNadie(resultados); !campos.empty()) {
+        for (const auto& campo : campos) {
+            std::cerr << "velmo-evaluar: ejercicio no válido en " << p.rutaEjercicio << ": " << campo
+                      << ": ningún ejecutable entregado tiene una palabra con ese nombre\n";
+        }
+        return 2;
+    }
+    if (!EscribeInformes(p, *ejercicio, resultados)) {
+        return 2;
+    }
+    return CodigoEvaluacion(resultados);
 }
