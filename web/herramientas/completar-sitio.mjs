@@ -41,6 +41,8 @@ for (const f of readdirSync(ejemplos).sort()) {
   if (f.endsWith('.asm') && !f.startsWith('plantilla_')) nombres.push(f.replace(/\.asm$/, ''));
 }
 writeFileSync(join(sitio, 'ejemplos', 'indice.json'), JSON.stringify(nombres));
+// The exercises with test cases and their solutions, for ?ejercicio=ejemplos/ejercicios/NOMBRE.json.
+cpSync(join(ejemplos, 'ejercicios'), join(sitio, 'ejemplos', 'ejercicios'), { recursive: true });
 
 writeFileSync(
   join(sitio, 'manifest.webmanifest'),

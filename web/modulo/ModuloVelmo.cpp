@@ -6,8 +6,11 @@
 #include "AnfitrionWeb.h"
 #include "CodificacionTexto.h"
 #include "DibujoDatos.h"
+#include "Ejercicio.h"
+#include "Evaluacion.h"
 #include "FicheroMicroprograma.h"
 #include "FrameUP.h"
+#include "InformesEvaluacion.h"
 #include "LecturaAcotada.h"
 #include "PlantillasFuente.h"
 #include "SesionSimulacion.h"
@@ -253,6 +256,58 @@ val Montar(const val& texto, const val& nombre) {
     AnfitrionMontaje anfitrion;
     const MontajeEnMemoria m = MontarEnMemoria(Texto(texto), Texto(nombre), anfitrion);
     return MontajeAJs(m, anfitrion.cajas);
+}
+
+/// The student's self-check: the source (and, for an exercise whose students bring it, the microprogram)
+/// graded by the same library as the teacher's tool. A hidden case tells only whether it passed.
+val ComprobarEjercicio(const val& ejercicioJson, const val& fuente, const val& microprograma) {
+    val r = val::object();
+    std::string error;
+    const std::optional<Ejercicio> ejercicio = LeeEjercicio(Texto(ejercicioJson), error);
+    if (!ejercicio) {
+        r.set("error", error);
+        return r;
+    }
+    Entrega entrega;
+    entrega.nombre = "fuente.asm";
+    entrega.fuente = Texto(fuente);
+    if (!microprograma.isUndefined() && !microprograma.isNull()) {
+        entrega.microprograma = BytesDeJs(microprograma);
+    }
+    const ResultadoEntrega e = EvaluaEntrega(*ejercicio, entrega);
+    r.set("titulo", ejercicio->titulo);
+    r.set("estado", std::string(e.estado == EstadoEntrega::Evaluada  ? "evaluada"
+                                : e.estado == EstadoEntrega::NoMonta ? "noMonta"
+                                                                     : "noAbre"));
+    r.set("error", e.error);
+    val mensajes = val::array();
+    for (const std::string& m : e.mensajesMontaje) {
+        mensajes.call<void>("push", m);
+    }
+    r.set("mensajesMontaje", mensajes);
+    val casos = val::array();
+    for (const ResultadoCaso& c : e.casos) {
+        val caso = val::object();
+        caso.set("nombre", c.nombre);
+        caso.set("puntos", c.puntos);
+        caso.set("maximo", c.maximo);
+        caso.set("superado", c.superado);
+        caso.set("oculto", c.oculto);
+        caso.set("resultado",
+                 c.oculto ? std::string(c.superado ? "correcto" : "fallo") : TextoResultado(e, c));
+        val diferencias = val::array();
+        if (!c.oculto) {
+            for (const std::string& d : c.diferencias) {
+                diferencias.call<void>("push", d);
+            }
+        }
+        caso.set("diferencias", diferencias);
+        casos.call<void>("push", caso);
+    }
+    r.set("casos", casos);
+    r.set("puntos", e.puntos);
+    r.set("maximo", e.maximo);
+    return r;
 }
 
 std::unique_ptr<SimulacionWeb> Abrir(const val& opciones, const val& anfitrion) {
@@ -604,4 +659,8 @@ EMSCRIPTEN_BINDINGS(velmo) {
     function(
         "textoFuente", +[](val bytes) { return Protege([&] { return TextoFuente(bytes); }); });
     function("dibujo", &DibujoJs);
+    function(
+        "_comprobarEjercicio", +[](val ejercicio, val fuente, val microprograma) {
+            return Protege([&] { return ComprobarEjercicio(ejercicio, fuente, microprograma); });
+        });
 }

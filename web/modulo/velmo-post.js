@@ -37,6 +37,9 @@ function caraJavaScript() {
   Module['montar'] = function (texto, nombre) { return Module['_montar'](texto, nombre); };
   Module['abrir'] = function (opciones, anfitrion) { return Module['_abrir'](opciones, anfitrion); };
   Module['leeMicroprograma'] = function (bytes, nombre) { return Module['_leeMicroprograma'](bytes, nombre); };
+  Module['comprobarEjercicio'] = function (ejercicio, fuente, microprograma) {
+    return Module['_comprobarEjercicio'](ejercicio, fuente, microprograma);
+  };
   Module['celdasMicroprograma'] = function (configurable, microprograma) {
     return Module['_celdasMicroprograma'](!!configurable, microprograma);
   };

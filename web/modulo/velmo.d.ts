@@ -135,6 +135,24 @@ export interface Dibujo {
   colores: Record<string, string>;
 }
 
+/** One case of the self-check. A hidden case gives only its pass or fail: resultado 'correcto' or 'fallo'
+ *  and no differences. */
+export interface CasoComprobado {
+  nombre: string; puntos: number; maximo: number; superado: boolean; oculto: boolean;
+  resultado: string;       // "correcto", "fallo", "límite de ciclos", "no se monta" or "no se abre"
+  diferencias: string[];   // one readable line each
+}
+/** The exercise file could not be used: only `error` (its message names the field at fault). */
+export interface EjercicioIncorrecto { error: string; }
+export interface Comprobacion {
+  titulo: string;
+  estado: 'evaluada' | 'noMonta' | 'noAbre';
+  error: string;            // why it could not be run (noAbre), e.g. a missing microprogram
+  mensajesMontaje: string[];
+  casos: CasoComprobado[];  // every case of the exercise, in its order
+  puntos: number; maximo: number;
+}
+
 export interface ModuloVelmo {
   dibujo(): Dibujo;
   /** Assembles exactly `texto` in memory (the page applies conLineaFinal first and puts that line in the editor, as the desktop does); `nombre` is the executable's name for the messages (e.g. 'prog.vlx'). */
@@ -155,6 +173,9 @@ export interface ModuloVelmo {
   /** The core's UTF-8/UTF-16/BOM/1252 rule. esTexto false for a binary file (texto ''), or for one over 16 MiB
    *  (demasiadoGrande; texto is what the desktop's editor shows then). */
   textoFuente(bytes: Uint8Array): { texto: string; esTexto: boolean; demasiadoGrande: boolean };
+  /** Grades `fuente` against the exercise file's cases, as velmo-evaluar does; `microprograma` (.mpr bytes)
+   *  for a version-3 exercise whose students bring their own. */
+  comprobarEjercicio(ejercicioJson: string, fuente: string, microprograma?: Uint8Array): Comprobacion | EjercicioIncorrecto;
   ejemplos?: never; // examples are files of the site, not of the module
 }
 

@@ -263,6 +263,43 @@ describe('montador', () => {
   }
 });
 
+describe('ejercicio con casos', () => {
+  test('Comprobar: la solución correcta tiene todos los puntos, la incorrecta muestra sus diferencias', async () => {
+    const p = await pagina(entorno.navegador);
+    const carpeta = 'ejemplos/ejercicios/multiplicacion_v1';
+    const comprueba = async (solucion) => {
+      await espera(
+        p,
+        `${entorno.url}?ejercicio=${carpeta}.json&fuente=${carpeta}/${solucion}/multiplicacion.asm`,
+      );
+      await p.click('#pestana-montador');
+      await p.click('button:has-text("Comprobar")');
+      const dialogo = p.locator('dialog.dialogo-comprobacion');
+      await dialogo.waitFor();
+      const filas = await dialogo
+        .locator('tbody tr')
+        .evaluateAll((trs) => trs.map((tr) => [...tr.cells].map((td) => td.textContent)));
+      return { filas, total: await dialogo.locator('tfoot th').last().textContent() };
+    };
+
+    const correcta = await comprueba('correcta');
+    assert.equal(correcta.total, '10 / 10');
+    assert.ok(
+      correcta.filas.every((f) => f[1] === 'correcto'),
+      JSON.stringify(correcta.filas),
+    );
+
+    const { filas, total } = await comprueba('incorrecta');
+    assert.equal(total, '7 / 10');
+    const i = filas.findIndex((f) => f[0] === 'por cero');
+    assert.deepEqual(filas[i].slice(1), ['límite de ciclos', '0 / 3']);
+    assert.match(filas[i + 1][0], /\[normal\] límite de ciclos: no ha terminado en 5000 ciclos/);
+    // A hidden case tells only whether it passed.
+    assert.deepEqual(filas.at(-1), ['cero por cuatro (oculto)', 'correcto', '1 / 1']);
+    await p.context().close();
+  });
+});
+
 describe('sin conexión', () => {
   test('la página vuelve a cargarse y a simular sin red', async () => {
     const p = await pagina(entorno.navegador);

@@ -37,6 +37,7 @@ export class BancoMontador {
   private posicion: HTMLElement;
   private botonesResultado: HTMLButtonElement[] = [];
   private botonRecuperar: HTMLButtonElement;
+  private barra: HTMLElement;
 
   constructor(
     raiz: HTMLElement,
@@ -45,7 +46,7 @@ export class BancoMontador {
   ) {
     this.titulo = elemento('h1', { class: 'titulo-montador' });
     this.posicion = elemento('span', { class: 'posicion' });
-    const barra = elemento('div', { class: 'barra', role: 'toolbar' });
+    const barra = (this.barra = elemento('div', { class: 'barra', role: 'toolbar' }));
     const accion = (texto: string, icono: string, ayuda: string, f: () => void, clave = '') => {
       const b = elemento('button', { title: ayuda + (clave ? ` (${clave})` : '') });
       b.append(elemento('img', { src: `imagenes/iconos/${icono}.svg`, alt: '' }), texto);
@@ -123,6 +124,14 @@ export class BancoMontador {
       }
     });
     this.actualizaEstado();
+  }
+
+  /** The "Comprobar" button of a loaded exercise. */
+  anadeComprobar(titulo: string, f: () => void) {
+    const b = elemento('button', { title: `Comprueba el fuente actual con los casos de «${titulo}»` });
+    b.append(elemento('img', { src: 'imagenes/iconos/montador_montar.svg', alt: '' }), 'Comprobar');
+    b.addEventListener('click', f);
+    this.barra.append(b);
   }
 
   get texto(): string {

@@ -1,10 +1,11 @@
 // Links that open an exercise straight away: ?ejemplo=NOMBRE or ?fuente=URL, with an optional control unit and
-// a run. The grading self-check (?ejercicio=URL) will read its own parameter here too.
+// a run; ?ejercicio=URL loads an exercise with test cases for the "Comprobar" self-check.
 import type { ControlV1 } from './modulo';
 
 export interface Enlace {
   ejemplo: string | null;
   fuente: string | null;
+  ejercicio: string | null;
   control: ControlV1 | undefined;
   ejecucion: { tipo: 'instrucciones' | 'ciclos'; n: number } | null;
 }
@@ -25,6 +26,7 @@ export function leeEnlace(busqueda: string): Enlace {
     // Only a bare name: the example is a file of the site's own folder.
     ejemplo: ejemplo && /^[\w-]+$/.test(ejemplo) ? ejemplo : null,
     fuente: p.get('fuente'),
+    ejercicio: p.get('ejercicio'),
     control: control && controles.includes(control) ? control : undefined,
     ejecucion:
       instrucciones !== null

@@ -3,6 +3,7 @@ import { cargaModulo } from './modulo';
 import { BancoMontador } from './banco';
 import { Simulador } from './simulador';
 import { leeEnlace } from './enlaces';
+import { muestraComprobacion } from './comprobacion';
 import { abreAyuda, elemento, muestraCaja, ventanaInformativa } from './dialogos';
 
 function muestraPestana(cual: 'montador' | 'simulador') {
@@ -110,6 +111,33 @@ async function inicia() {
   performance.mark('velmo-usable');
 
   const enlace = leeEnlace(location.search);
+  if (enlace.ejercicio) {
+    try {
+      const ejercicio = new TextDecoder().decode(await leeBytes(enlace.ejercicio));
+      // Read once now, so that a bad exercise file says so on opening rather than at the first check.
+      const prueba = modulo.comprobarEjercicio(ejercicio, '');
+      if ('titulo' in prueba) {
+        banco.anadeComprobar(prueba.titulo, () => {
+          // The microprogram the student opened or edited; the exercise decides whether it is used.
+          const editor = simulador.editor;
+          const mpr =
+            editor.nombre !== 'SinNombre' || editor.modificado
+              ? modulo.escribeMicroprograma(editor.filas)
+              : undefined;
+          const r = modulo.comprobarEjercicio(ejercicio, banco.texto, mpr);
+          if ('titulo' in r) muestraComprobacion(r);
+        });
+      } else {
+        await muestraCaja({ texto: `Ejercicio no válido: ${prueba.error}`, titulo: 'Velmo', icono: 'error' });
+      }
+    } catch (e) {
+      await muestraCaja({
+        texto: e instanceof Error ? e.message : String(e),
+        titulo: 'Velmo',
+        icono: 'error',
+      });
+    }
+  }
   try {
     if (enlace.ejemplo || enlace.fuente) {
       const url = enlace.ejemplo ? `ejemplos/${enlace.ejemplo}.asm` : enlace.fuente!;
