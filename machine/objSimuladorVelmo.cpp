@@ -181,24 +181,7 @@ void TSimuladorVelmo::CreaElemOrg() {
     mux->SetIndiceCableOutMem(mapa::wMuxoutMem);
     mux->CreaCables(kPuertosMux);
 
-    std::unique_ptr<TUnidadControl> uc;
-    if (EsCableado(tipoControl_)) {
-        auto cableada = std::make_unique<TUCCableada>(anfitrion_, kPuertosUCCableada);
-        cableada->Tipocontrol = tipo;
-        cableada->CreaCables(kPuertosUC);
-        uc = std::move(cableada);
-    } else {
-        auto micro = std::make_unique<TUCMicroProgramada>(anfitrion_, kPuertosUCMicro);
-        if (tipoControl_ == TMicroprogramable) {
-            micro->microeditable = true;
-            const Microprograma& m = frameUnidadDeControl_->VectorMicroInst();
-            for (int i = 0; i < kMicroinstrucciones; ++i) {
-                micro->SetMicroinst(i, m[static_cast<std::size_t>(i)]);
-            }
-        }
-        micro->CreaCables(std::span<const TRegConfCable>(kPuertosUC).first(kPuertosUCMicro));
-        uc = std::move(micro);
-    }
+    std::unique_ptr<TUnidadControl> uc = CreaUnidadControl(tipo);
 
     for (int i = 0; i < kPalabrasMemoria; ++i) {
         TregInst reg;
@@ -229,7 +212,29 @@ void TSimuladorVelmo::CreaElemOrg() {
     listaElementosOrg_.push_back(std::move(alu));
     listaElementosOrg_.push_back(std::move(memoria));
     listaElementosOrg_.push_back(std::move(incrementador));
+    ResuelveFilas();
+}
 
+std::unique_ptr<TUnidadControl> TSimuladorVelmo::CreaUnidadControl(TTipoControl tipo) {
+    if (EsCableado(tipoControl_)) {
+        auto cableada = std::make_unique<TUCCableada>(anfitrion_, kPuertosUCCableada);
+        cableada->Tipocontrol = tipo;
+        cableada->CreaCables(kPuertosUC);
+        return cableada;
+    }
+    auto micro = std::make_unique<TUCMicroProgramada>(anfitrion_, kPuertosUCMicro);
+    if (tipoControl_ == TMicroprogramable) {
+        micro->microeditable = true;
+        const Microprograma& m = frameUnidadDeControl_->VectorMicroInst();
+        for (int i = 0; i < kMicroinstrucciones; ++i) {
+            micro->SetMicroinst(i, m[static_cast<std::size_t>(i)]);
+        }
+    }
+    micro->CreaCables(std::span<const TRegConfCable>(kPuertosUC).first(kPuertosUCMicro));
+    return micro;
+}
+
+void TSimuladorVelmo::ResuelveFilas() {
     // Table entries are found by name once; every cycle then writes numbers by index.
     for (std::size_t i = 0; i < registros_.size(); ++i) {
         filaRegistro_[i] = frameRegistros_->IndiceDe(registros_[i]->NombreReg);

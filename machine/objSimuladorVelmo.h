@@ -152,6 +152,9 @@ private:
     template <class I> void RestauraContadores(const I& i);
     void Arranca();
     void CreaElemOrg();
+    /// The control unit the chosen control asks for, with its microprogram when it is configurable.
+    std::unique_ptr<TUnidadControl> CreaUnidadControl(TTipoControl tipo);
+    void ResuelveFilas();
     void Ciclo(bool traza);
     void Traza(const std::string& linea) const;
     void Traza(const char* linea) const;
