@@ -151,81 +151,15 @@ int TEscaner::yylex() {
             yytext_.clear();
             return 0;
         }
-        // `longitud` characters make the token; `examinados` were read to decide it.
-        std::size_t longitud = 1;
-        std::size_t examinados = 1;
-        int resultado = c;
-        bool saltar = false;
-        auto extiende = [&](auto pertenece) {
-            while (pertenece(Codigo(inicio + longitud))) {
-                ++longitud;
-                LimitaToken(longitud);
-            }
-            examinados = longitud + (Codigo(inicio + longitud) == kFin ? 0 : 1);
-        };
-
-        if (c == ';') {
-            extiende([](int x) { return x != kFin && x != '\n' && x != '"'; });
-            saltar = true;
-        } else if (EsDigito(c)) {
-            extiende(EsDigito);
-            resultado = tkNUMERO;
-        } else if (EsBlanco(c)) {
-            extiende(EsBlanco);
-            saltar = true;
-        } else if (EsInicioIdent(c)) {
-            extiende(EsCaracterIdent);
-            resultado = tkIDENT;
-            if (Codigo(inicio + longitud) == ':') {
-                ++longitud;
-                LimitaToken(longitud);
-                examinados = longitud + (Codigo(inicio + longitud) == kFin ? 0 : 1);
-                resultado = tkETIQUETA;
-            } else {
-                const std::string palabra = Mayusculas(TextoDe(inicio, inicio + longitud));
-                for (const auto& clave : kPalabrasClave) {
-                    if (palabra == clave.texto) {
-                        resultado = clave.codigo;
-                        break;
-                    }
-                }
-            }
-        } else if (c == '.') {
-            // A dot only starts a directive; otherwise it is an unexpected character of its own.
-            std::size_t letras = 0;
-            while (letras < 4 && EsInicioIdent(Codigo(inicio + 1 + letras)) &&
-                   Codigo(inicio + 1 + letras) != '_') {
-                ++letras;
-            }
-            examinados = 1 + letras + (letras < 4 && Codigo(inicio + 1 + letras) != kFin ? 1 : 0);
-            const std::string letrasLeidas = Mayusculas(TextoDe(inicio + 1, inicio + 1 + letras));
-            for (const auto& directiva : kDirectivas) {
-                const std::string_view nombre = directiva.texto;
-                if (letrasLeidas.starts_with(nombre)) {
-                    longitud = 1 + nombre.size();
-                    resultado = directiva.codigo;
-                    break;
-                }
-            }
-        } else if (c == '\n') {
-            resultado = tkFINLINEA;
-        } else if (c == ',') {
-            resultado = tkCOMA;
-        } else if (c == '?') {
-            resultado = tkINTERROG;
-        } else if (c == 0) {
-            resultado = 0x7F; // a NUL inside the text is an unexpected character, not the end of the text
-        }
-        // Any other character (a whole UTF-8 sequence counts as one) is returned as its own code.
-
-        Lee(examinados);
-        Devuelve(examinados - longitud);
-        yytext_ = TextoDe(inicio, inicio + longitud);
-        if (saltar) {
+        const Token token = Reconoce(inicio, c);
+        Lee(token.examinados);
+        Devuelve(token.examinados - token.longitud);
+        yytext_ = TextoDe(inicio, inicio + token.longitud);
+        if (token.saltar) {
             continue;
         }
-        if (resultado == tkNUMERO) {
-            if (longitud > kMaximoDigitos) {
+        if (token.resultado == tkNUMERO) {
+            if (token.longitud > kMaximoDigitos) {
                 if (informe_) {
                     informe_("Numero " + yytext_ + " demasiado grande");
                 }
@@ -233,7 +167,80 @@ int TEscaner::yylex() {
             }
             valorNumero_ = std::stoi(yytext_);
         }
-        return resultado;
+        return token.resultado;
+    }
+}
+
+TEscaner::Token TEscaner::Reconoce(std::size_t inicio, int c) const {
+    Token token{1, 1, c, false};
+    auto extiende = [&](auto pertenece) {
+        while (pertenece(Codigo(inicio + token.longitud))) {
+            ++token.longitud;
+            LimitaToken(token.longitud);
+        }
+        token.examinados = token.longitud + (Codigo(inicio + token.longitud) == kFin ? 0 : 1);
+    };
+
+    if (c == ';') {
+        extiende([](int x) { return x != kFin && x != '\n' && x != '"'; });
+        token.saltar = true;
+    } else if (EsDigito(c)) {
+        extiende(EsDigito);
+        token.resultado = tkNUMERO;
+    } else if (EsBlanco(c)) {
+        extiende(EsBlanco);
+        token.saltar = true;
+    } else if (EsInicioIdent(c)) {
+        extiende(EsCaracterIdent);
+        ReconocePalabra(inicio, token);
+    } else if (c == '.') {
+        ReconoceDirectiva(inicio, token);
+    } else if (c == '\n') {
+        token.resultado = tkFINLINEA;
+    } else if (c == ',') {
+        token.resultado = tkCOMA;
+    } else if (c == '?') {
+        token.resultado = tkINTERROG;
+    } else if (c == 0) {
+        token.resultado = 0x7F; // a NUL inside the text is an unexpected character, not the end of the text
+    }
+    // Any other character (a whole UTF-8 sequence counts as one) is returned as its own code.
+    return token;
+}
+
+void TEscaner::ReconocePalabra(std::size_t inicio, Token& token) const {
+    token.resultado = tkIDENT;
+    if (Codigo(inicio + token.longitud) == ':') {
+        ++token.longitud;
+        LimitaToken(token.longitud);
+        token.examinados = token.longitud + (Codigo(inicio + token.longitud) == kFin ? 0 : 1);
+        token.resultado = tkETIQUETA;
+        return;
+    }
+    const std::string palabra = Mayusculas(TextoDe(inicio, inicio + token.longitud));
+    for (const auto& clave : kPalabrasClave) {
+        if (palabra == clave.texto) {
+            token.resultado = clave.codigo;
+            break;
+        }
+    }
+}
+
+void TEscaner::ReconoceDirectiva(std::size_t inicio, Token& token) const {
+    // A dot only starts a directive; otherwise it is an unexpected character of its own.
+    std::size_t letras = 0;
+    while (letras < 4 && EsInicioIdent(Codigo(inicio + 1 + letras)) && Codigo(inicio + 1 + letras) != '_') {
+        ++letras;
+    }
+    token.examinados = 1 + letras + (letras < 4 && Codigo(inicio + 1 + letras) != kFin ? 1 : 0);
+    const std::string letrasLeidas = Mayusculas(TextoDe(inicio + 1, inicio + 1 + letras));
+    for (const auto& directiva : kDirectivas) {
+        const std::string_view nombre = directiva.texto;
+        if (letrasLeidas.starts_with(nombre)) {
+            token.longitud = 1 + nombre.size();
+            token.resultado = directiva.codigo;
+            break;
+        }
     }
 }
 

@@ -83,6 +83,19 @@ public:
     static bool esFinLinea(int c) { return c == 13 || c == 10; }
 
 private:
+    // What the characters at the read position make: `longitud` of them form the token, `examinados` were
+    // read to decide it; a skipped token (blanks, a comment) is not returned.
+    struct Token {
+        std::size_t longitud;
+        std::size_t examinados;
+        int resultado;
+        bool saltar;
+    };
+
+    Token Reconoce(std::size_t inicio, int c) const;
+    // An identifier already read: a label when a colon follows, else a keyword or a plain identifier.
+    void ReconocePalabra(std::size_t inicio, Token& token) const;
+    void ReconoceDirectiva(std::size_t inicio, Token& token) const;
     // One character of the source: a byte, or a whole UTF-8 sequence.
     int Codigo(std::size_t i) const;
     std::string TextoDe(std::size_t desde, std::size_t hasta) const;

@@ -1,6 +1,7 @@
 #include "Parser.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace velmo {
 
@@ -45,20 +46,30 @@ void TParser::parse(const std::string& rutaSalida, SalidaMontaje& salida) {
         ctx.InformeSintaxis(mensaje);
         ctx.errorSintactico = true; // a dropped number must not let the assembly succeed
     });
-    auto pasada = [&](int numero) {
-        fun.SetPasada(numero);
-        escaner.ReiniciaPosicionAbsoluta();
-        ctx.textos.clear();
-        return velmo_yyparse(ctx);
-    };
-
-    bool terminado = false;
     std::string errorFichero;
+    const bool terminado = MontaPasadas(rutaSalida, salida, fun, ctx, errorFichero);
+    escaner.SetInformeError(nullptr);
+
+    InformaResultado(rutaSalida, fun, ctx, terminado, errorFichero);
+    AnotaPrimerError(ctx.lineaPrimerError, fun.prLineaPrimerError());
+}
+
+int TParser::Pasada(int numero, TObjParserFun& fun, ContextoParser& ctx) {
+    fun.SetPasada(numero);
+    escaner.ReiniciaPosicionAbsoluta();
+    ctx.textos.clear();
+    return velmo_yyparse(ctx);
+}
+
+bool TParser::MontaPasadas(const std::string& rutaSalida, SalidaMontaje& salida, TObjParserFun& fun,
+                           ContextoParser& ctx, std::string& errorFichero) {
+    bool terminado = false;
     try {
         fun.CreafichInst(salida);
-        const int resultado1 = pasada(1);
+        const int resultado1 = Pasada(1, fun, ctx);
+        // The second pass needs the labels of a first pass without syntax errors.
         if (resultado1 == 0 && !ctx.errorSintactico && ctx.erroresSintaxis == 0) {
-            const int resultado2 = pasada(2);
+            const int resultado2 = Pasada(2, fun, ctx);
             if (fun.prCodigoFueraDeMemoria()) {
                 ctx.errorSemantico = true;
             }
@@ -77,8 +88,11 @@ void TParser::parse(const std::string& rutaSalida, SalidaMontaje& salida) {
     } catch (const ErrorFicheroMontaje& e) {
         errorFichero = e.what();
     }
-    escaner.SetInformeError(nullptr);
+    return terminado;
+}
 
+void TParser::InformaResultado(const std::string& rutaSalida, TObjParserFun& fun, ContextoParser& ctx,
+                               bool terminado, std::string errorFichero) {
     if (ctx.errorSemantico) {
         mensajes.push_back({ClaseMensaje::Encabezado, -1, "Errores de compilación (semánticos)"});
         const auto& errores = fun.DevuelveErrores();
@@ -109,9 +123,10 @@ void TParser::parse(const std::string& rutaSalida, SalidaMontaje& salida) {
         // Whatever made the assembly fail, no executable is left behind.
         fun.BorraFichinst();
     }
+}
 
-    const int primeras[] = {ctx.lineaPrimerError, fun.prLineaPrimerError()};
-    for (const int linea : primeras) {
+void TParser::AnotaPrimerError(int lineaSintaxis, int lineaSemantica) {
+    for (const int linea : {lineaSintaxis, lineaSemantica}) {
         if (linea != -1 && (lineaPrimerError == -1 || linea < lineaPrimerError)) {
             lineaPrimerError = linea;
         }

@@ -87,6 +87,15 @@ public:
     bool Correcto() const { return correcto; }
 
 private:
+    int Pasada(int numero, TObjParserFun& fun, ContextoParser& ctx);
+    /// Runs both passes; true when the executable and its listing were produced.
+    bool MontaPasadas(const std::string& rutaSalida, SalidaMontaje& salida, TObjParserFun& fun,
+                      ContextoParser& ctx, std::string& errorFichero);
+    /// Adds the closing messages and keeps or drops the executable.
+    void InformaResultado(const std::string& rutaSalida, TObjParserFun& fun, ContextoParser& ctx,
+                          bool terminado, std::string errorFichero);
+    void AnotaPrimerError(int lineaSintaxis, int lineaSemantica);
+
     TEscaner& escaner;
     Anfitrion& anfitrion;
     std::vector<MensajeMontaje> mensajes;

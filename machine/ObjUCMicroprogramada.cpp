@@ -1,5 +1,6 @@
 #include "ObjUCMicroprogramada.h"
 
+#include <array>
 #include <string>
 
 namespace velmo {
@@ -84,97 +85,56 @@ void TUCMicroProgramada::ErrorMicroprograma(int direccion) {
         static_cast<std::uint8_t>(direccion < kMicroinstrucciones ? direccion : kMicroinstrucciones - 1);
 }
 
+namespace {
+
+// The states of the fixed microprogram that go on to one state whatever the opcode and the zero flag, with
+// their trace; a null trace marks a state that decides.
+struct PasoFijo {
+    std::uint8_t siguiente;
+    const char* traza;
+};
+
+constexpr std::array<PasoFijo, 14> kPasosFijos = {{
+    {1, "UCMicroprogramada:  fetch, estado siguiente: 1 decode "},
+    {0, nullptr},
+    {0, nullptr},
+    {4, "UCMicroprogramada:  (ADD) cargar B"},
+    {5, "UCMicroprogramada:  (ADD) cargar A"},
+    {0, "UCMicroprogramada:  (ADD) ejecucion "},
+    {7, "UCMicroprogramada:  cargado B  Estado siguiente ejecutar MOV"},
+    {0, "UCMicroprogramada:  ejecución MOV  Estado siguiente 0"},
+    {0, nullptr},
+    {10, "UCMicroprogramada: Cmp, cargar B"},
+    {11, "UCMicroprogramada:  Cmp, cargar A"},
+    {0, "UCMicroprogramada:  Cmp, ejecutar "},
+    {0, nullptr},
+    {1, "UCMicroprogramada:  BEQ, salto  TOMADO (fetch<- dst)"},
+}};
+
+} // namespace
+
 void TUCMicroProgramada::SiguienteFijo(int cop, int fz) {
-    const bool traza = anfitrion().TrazaActiva();
     switch (EstadoActual) {
-    case 0:
-        EstadoSiguiente = 1;
-        Traza("UCMicroprogramada:  fetch, estado siguiente: 1 decode ");
-        break;
     case 1:
         if ((cop & 1) != 0) {
-            EstadoSiguiente = 8;
-            if (traza) {
-                anfitrion().AnadeLineaTraza((LineaTraza::Nueva()
-                                             << "UCMicroprogramada:  decode, cop vale:" << cop
-                                             << " estado siguiente 8 (CmP or BEQ) ")
-                                                .Texto());
-            }
+            DecideFijo(8, cop, "UCMicroprogramada:  decode, cop vale:", " estado siguiente 8 (CmP or BEQ) ");
         } else {
-            EstadoSiguiente = 2;
-            if (traza) {
-                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode,cop vale:"
-                                                                 << cop << " estado siguiente 2  (ADD or MOV")
-                                                .Texto());
-            }
+            DecideFijo(2, cop, "UCMicroprogramada:  decode,cop vale:", " estado siguiente 2  (ADD or MOV");
         }
         break;
     case 2:
         if (cop == 2) {
-            EstadoSiguiente = 6;
-            if (traza) {
-                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode cop vale:"
-                                                                 << cop << " estado siguiente: 6 (mov)")
-                                                .Texto());
-            }
+            DecideFijo(6, cop, "UCMicroprogramada:  decode cop vale:", " estado siguiente: 6 (mov)");
         } else {
-            EstadoSiguiente = 3;
-            if (traza) {
-                anfitrion().AnadeLineaTraza((LineaTraza::Nueva()
-                                             << "UCMicroprogramada:  decode estado cop vale:" << cop
-                                             << " siguiente: 3 (ADD)")
-                                                .Texto());
-            }
+            DecideFijo(3, cop, "UCMicroprogramada:  decode estado cop vale:", " siguiente: 3 (ADD)");
         }
-        break;
-    case 3:
-        EstadoSiguiente = 4;
-        Traza("UCMicroprogramada:  (ADD) cargar B");
-        break;
-    case 4:
-        EstadoSiguiente = 5;
-        Traza("UCMicroprogramada:  (ADD) cargar A");
-        break;
-    case 5:
-        EstadoSiguiente = 0;
-        Traza("UCMicroprogramada:  (ADD) ejecucion ");
-        break;
-    case 6:
-        EstadoSiguiente = 7;
-        Traza("UCMicroprogramada:  cargado B  Estado siguiente ejecutar MOV");
-        break;
-    case 7:
-        EstadoSiguiente = 0;
-        Traza("UCMicroprogramada:  ejecución MOV  Estado siguiente 0");
         break;
     case 8:
         if (cop == 3) {
-            EstadoSiguiente = 12;
-            if (traza) {
-                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode,cop vale:"
-                                                                 << cop << " Estadosiguiente 12 (BEQ)")
-                                                .Texto());
-            }
+            DecideFijo(12, cop, "UCMicroprogramada:  decode,cop vale:", " Estadosiguiente 12 (BEQ)");
         } else {
-            EstadoSiguiente = 9;
-            if (traza) {
-                anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << "UCMicroprogramada:  decode,cop vale:"
-                                                                 << cop << " Estadosiguiente 9 (CMP)")
-                                                .Texto());
-            }
+            DecideFijo(9, cop, "UCMicroprogramada:  decode,cop vale:", " Estadosiguiente 9 (CMP)");
         }
-        break;
-    case 9:
-        EstadoSiguiente = 10;
-        Traza("UCMicroprogramada: Cmp, cargar B");
-        break;
-    case 10:
-        EstadoSiguiente = 11;
-        Traza("UCMicroprogramada:  Cmp, cargar A");
-        break;
-    case 11:
-        EstadoSiguiente = 0;
-        Traza("UCMicroprogramada:  Cmp, ejecutar ");
         break;
     case 12:
         if (fz != 0) {
@@ -185,12 +145,20 @@ void TUCMicroProgramada::SiguienteFijo(int cop, int fz) {
             Traza("UCMicroprogramada:  BEQ, salto NO tomado");
         }
         break;
-    case 13:
-        EstadoSiguiente = 1;
-        Traza("UCMicroprogramada:  BEQ, salto  TOMADO (fetch<- dst)");
-        break;
     default:
+        if (EstadoActual < kPasosFijos.size()) {
+            const PasoFijo& paso = kPasosFijos[EstadoActual];
+            EstadoSiguiente = paso.siguiente;
+            Traza(paso.traza);
+        }
         break;
+    }
+}
+
+void TUCMicroProgramada::DecideFijo(std::uint8_t siguiente, int cop, const char* antes, const char* despues) {
+    EstadoSiguiente = siguiente;
+    if (anfitrion().TrazaActiva()) {
+        anfitrion().AnadeLineaTraza((LineaTraza::Nueva() << antes << cop << despues).Texto());
     }
 }
 

@@ -46,6 +46,8 @@ public:
 
 private:
     void SiguienteFijo(int cop, int fz);
+    /// Takes a decoding state's branch to `siguiente`, tracing the opcode between `antes` and `despues`.
+    void DecideFijo(std::uint8_t siguiente, int cop, const char* antes, const char* despues);
     void SiguienteEditable(int cop, int fz);
     void ErrorMicroprograma(int direccion);
 };

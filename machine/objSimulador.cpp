@@ -38,6 +38,19 @@ void TSimulador::Abre(bool leeFichero) {
     numInst_ = -1;
     anfitrion_.ReiniciaTraza();
 
+    CargaEjecutable(leeFichero);
+    TMemoriaVLM& memoria = *frameMemoria_;
+    memoria.SetBounds(605, 0, 205, 380);
+    memoria.Inicializa();
+    memoria.Show();
+    memoria.Repinta();
+
+    const Microprograma microprograma = PideControl();
+    InicializaMarcos();
+    PreparaUnidades(microprograma);
+}
+
+void TSimulador::CargaEjecutable(bool leeFichero) {
     if (leeFichero && !LeeBytesFichero(nomFichVelmo_, bytesEjecutable_, kRegistrosEjecutable * kTamRegInst)) {
         throw ErrorAperturaEjecutable(nomFichVelmo_);
     }
@@ -77,19 +90,22 @@ void TSimulador::Abre(bool leeFichero) {
                 kTitulo, IconoMensaje::Error);
         }
     }
+}
 
-    memoria.SetBounds(605, 0, 205, 380);
-    memoria.Inicializa();
-    memoria.Show();
-    memoria.Repinta();
-
+Microprograma TSimulador::PideControl() {
     Microprograma microprograma{};
+    // A version-0 or unreadable executable leaves the control unit to the user, a configurable one asks for
+    // its microprogram.
     if (tipoControl_ == tnormal) {
         tipoControl_ = anfitrion_.EligeControl();
     } else if (tipoControl_ == TMicroprogramable) {
         microprograma = anfitrion_.EditaMicroprograma();
     }
 
+    return microprograma;
+}
+
+void TSimulador::InicializaMarcos() {
     frameEstado_->SetNumCiclos(-1);
     frameEstado_->SetNumInstrucciones(-1);
     if (tipoControl_ == TMicroprogramable) {
@@ -99,7 +115,9 @@ void TSimulador::Abre(bool leeFichero) {
     frameCablesMEm_->Inicializa();
     frameCablesCtrl_->Inicializa();
     ColocaVentanas();
+}
 
+void TSimulador::PreparaUnidades(const Microprograma& microprograma) {
     TFrameControl& uc = *frameUnidadDeControl_;
     uc.Settipocontrol(tipoControl_);
     if (tipoControl_ == TVL1Modif) {

@@ -117,6 +117,13 @@ protected:
 private:
     TSimulador(AnfitrionMaquina& anfitrion, const std::string& nombre, std::string bytes, bool leeFichero);
     void Abre(bool leeFichero);
+    /// Reads the executable into memory and takes the control unit its version asks for.
+    void CargaEjecutable(bool leeFichero);
+    /// Asks the host for what the executable leaves open: the control unit or the microprogram.
+    Microprograma PideControl();
+    void InicializaMarcos();
+    /// Sets the control unit and the datapath up for the chosen control, with their captions.
+    void PreparaUnidades(const Microprograma& microprograma);
     void ColocaVentanas();
 };
 

@@ -15,6 +15,10 @@ namespace {
 
 constexpr const char* kTitulo = "Velmo";
 
+template <class Mapa> std::uint16_t Valor16(const Mapa& map, int i) {
+    return static_cast<std::uint16_t>(map[static_cast<std::size_t>(i)]);
+}
+
 // The active signals of one state as a bit per datapath map index.
 using Senales = std::uint32_t;
 
@@ -181,24 +185,7 @@ void TSimuladorVelmo::CreaElemOrg() {
     mux->SetIndiceCableOutMem(mapa::wMuxoutMem);
     mux->CreaCables(kPuertosMux);
 
-    std::unique_ptr<TUnidadControl> uc;
-    if (EsCableado(tipoControl_)) {
-        auto cableada = std::make_unique<TUCCableada>(anfitrion_, kPuertosUCCableada);
-        cableada->Tipocontrol = tipo;
-        cableada->CreaCables(kPuertosUC);
-        uc = std::move(cableada);
-    } else {
-        auto micro = std::make_unique<TUCMicroProgramada>(anfitrion_, kPuertosUCMicro);
-        if (tipoControl_ == TMicroprogramable) {
-            micro->microeditable = true;
-            const Microprograma& m = frameUnidadDeControl_->VectorMicroInst();
-            for (int i = 0; i < kMicroinstrucciones; ++i) {
-                micro->SetMicroinst(i, m[static_cast<std::size_t>(i)]);
-            }
-        }
-        micro->CreaCables(std::span<const TRegConfCable>(kPuertosUC).first(kPuertosUCMicro));
-        uc = std::move(micro);
-    }
+    std::unique_ptr<TUnidadControl> uc = CreaUnidadControl(tipo);
 
     for (int i = 0; i < kPalabrasMemoria; ++i) {
         TregInst reg;
@@ -229,7 +216,29 @@ void TSimuladorVelmo::CreaElemOrg() {
     listaElementosOrg_.push_back(std::move(alu));
     listaElementosOrg_.push_back(std::move(memoria));
     listaElementosOrg_.push_back(std::move(incrementador));
+    ResuelveFilas();
+}
 
+std::unique_ptr<TUnidadControl> TSimuladorVelmo::CreaUnidadControl(TTipoControl tipo) {
+    if (EsCableado(tipoControl_)) {
+        auto cableada = std::make_unique<TUCCableada>(anfitrion_, kPuertosUCCableada);
+        cableada->Tipocontrol = tipo;
+        cableada->CreaCables(kPuertosUC);
+        return cableada;
+    }
+    auto micro = std::make_unique<TUCMicroProgramada>(anfitrion_, kPuertosUCMicro);
+    if (tipoControl_ == TMicroprogramable) {
+        micro->microeditable = true;
+        const Microprograma& m = frameUnidadDeControl_->VectorMicroInst();
+        for (int i = 0; i < kMicroinstrucciones; ++i) {
+            micro->SetMicroinst(i, m[static_cast<std::size_t>(i)]);
+        }
+    }
+    micro->CreaCables(std::span<const TRegConfCable>(kPuertosUC).first(kPuertosUCMicro));
+    return micro;
+}
+
+void TSimuladorVelmo::ResuelveFilas() {
     // Table entries are found by name once; every cycle then writes numbers by index.
     for (std::size_t i = 0; i < registros_.size(); ++i) {
         filaRegistro_[i] = frameRegistros_->IndiceDe(registros_[i]->NombreReg);
@@ -248,17 +257,21 @@ void TSimuladorVelmo::CreaElemOrg() {
     filaSal_ = frameCablesMEm_->IndiceDe("Sal");
 }
 
+// The phases are inline and used here only, so that the engine's hot path pays no calls for the split.
 void TSimuladorVelmo::Ciclo(bool traza) {
     auto& map = frameUP_->Loscables();
-    const auto mapa16 = [&map](int i) {
-        return static_cast<std::uint16_t>(map[static_cast<std::size_t>(i)]);
-    };
+    FlancoReloj(map, traza);
+    PresentaValores(map);
+    const bool irCarga = ComportamientoRegistros(map, traza);
+    ComportamientoCombinacional(map, traza, irCarga);
+}
 
+inline void TSimuladorVelmo::FlancoReloj(MapaCables& map, bool traza) {
     // 1. Clock edge: the loads and the memory write decided in the previous cycle take effect.
     for (std::size_t i = 0; i < registros_.size(); ++i) {
         TRegistro& r = *registros_[i];
         if (r.PermisoCarga == 1) {
-            r.ValorIN = mapa16(r.IndiceCableIN);
+            r.ValorIN = Valor16(map, r.IndiceCableIN);
             if (traza) {
                 Traza((LineaTraza::Nueva()
                        << "El Reg tiene permiso carga (nombre, valor) " << r.NombreReg << "  ,  ")
@@ -282,7 +295,9 @@ void TSimuladorVelmo::Ciclo(bool traza) {
             frameMemoria_->EscribirValor(valor, static_cast<std::uint16_t>(direccion));
         }
     }
+}
 
+inline void TSimuladorVelmo::PresentaValores(MapaCables& map) {
     // 2. Set-up: registers present their new values, the control unit drives its current word. The
     // elements are known by kind here, so each is called directly rather than through the list.
     uc_->IniciaCiclo();
@@ -301,13 +316,15 @@ void TSimuladorVelmo::Ciclo(bool traza) {
         map[kPuertosUC[p].IndiceMapa] = valor;
         frameCablesCtrl_->PonBinario(filaPuertoUC_[p], valor, kPuertosUC[p].NumBits);
     }
-    memoria_->PermisoCarga = mapa16(mapa::wPmem);
+    memoria_->PermisoCarga = Valor16(map, mapa::wPmem);
     pc_->LosCables[0].Valor = map[kPuertosPC[0].IndiceMapa];
     a_->LosCables[0].Valor = map[kPuertosA[0].IndiceMapa];
     b_->LosCables[0].Valor = map[kPuertosB[0].IndiceMapa];
     ir_->LosCables[0].Valor = map[kPuertosIR[0].IndiceMapa];
     fz_->LosCables[0].Valor = map[kPuertosFZ[0].IndiceMapa];
+}
 
+inline bool TSimuladorVelmo::ComportamientoRegistros(MapaCables& map, bool traza) {
     // 3. Registers.
     bool irCarga = false;
     for (TRegistro* r : registros_) {
@@ -316,35 +333,44 @@ void TSimuladorVelmo::Ciclo(bool traza) {
             map[r->IndiceCableOut] = static_cast<std::int16_t>(r->ValorOUT);
             continue;
         }
-        if (isCopModif_) {
-            r->IsCopModif = true;
-        }
-        r->Comportamiento(traza);
-        if (isCopModif_) {
-            if (traza) {
-                Traza("////////COP ESPECIAL DE 4 BITS////////");
-            }
-            isCopModif_ = false;
-        }
-        irCarga = r->PermisoCarga == 1;
-        map[mapa::wIrDMux3] = r->LosCables[2].Valor;
-        if (tipoControl_ == TMicroprogramable) {
-            const auto fila = frameUnidadDeControl_->FilaActual();
-            if (fila < kMicroinstrucciones && frameUnidadDeControl_->VectorMicroInst()[fila].pAux == 1) {
-                regAux_ = mapa16(mapa::wMoutB) & 0x7F;
-                frameRegistros_->SetValorBinario(filaRegAux_, regAux_, TRegRdD::kBitsRegAux);
-                frameUP_->SetValorRegAux(static_cast<std::uint16_t>(regAux_));
-            }
-        }
-        map[mapa::wIRFMux2] = r->LosCables[3].Valor;
-        map[mapa::wIrCO] = r->LosCables[4].Valor;
+        irCarga = ComportamientoIR(map, traza);
+    }
+    return irCarga;
+}
+
+inline bool TSimuladorVelmo::ComportamientoIR(MapaCables& map, bool traza) {
+    TRegistro* r = ir_;
+    if (isCopModif_) {
+        r->IsCopModif = true;
+    }
+    r->Comportamiento(traza);
+    if (isCopModif_) {
         if (traza) {
-            Traza((LineaTraza::Nueva() << "IR Cop: " << map[mapa::wIrCO]).Texto());
-            Traza((LineaTraza::Nueva() << "IR fnt: " << map[mapa::wIRFMux2]).Texto());
-            Traza((LineaTraza::Nueva() << "IR dst: " << map[mapa::wIrDMux3]).Texto());
+            Traza("////////COP ESPECIAL DE 4 BITS////////");
+        }
+        isCopModif_ = false;
+    }
+    const bool irCarga = r->PermisoCarga == 1;
+    map[mapa::wIrDMux3] = r->LosCables[2].Valor;
+    if (tipoControl_ == TMicroprogramable) {
+        const auto fila = frameUnidadDeControl_->FilaActual();
+        if (fila < kMicroinstrucciones && frameUnidadDeControl_->VectorMicroInst()[fila].pAux == 1) {
+            regAux_ = Valor16(map, mapa::wMoutB) & 0x7F;
+            frameRegistros_->SetValorBinario(filaRegAux_, regAux_, TRegRdD::kBitsRegAux);
+            frameUP_->SetValorRegAux(static_cast<std::uint16_t>(regAux_));
         }
     }
+    map[mapa::wIRFMux2] = r->LosCables[3].Valor;
+    map[mapa::wIrCO] = r->LosCables[4].Valor;
+    if (traza) {
+        Traza((LineaTraza::Nueva() << "IR Cop: " << map[mapa::wIrCO]).Texto());
+        Traza((LineaTraza::Nueva() << "IR fnt: " << map[mapa::wIRFMux2]).Texto());
+        Traza((LineaTraza::Nueva() << "IR dst: " << map[mapa::wIrDMux3]).Texto());
+    }
+    return irCarga;
+}
 
+inline void TSimuladorVelmo::ComportamientoCombinacional(MapaCables& map, bool traza, bool irCarga) {
     // 4. Combinational elements, once each, in this order.
     for (std::size_t p = 0; p < kPuertosMux.size(); ++p) {
         mux_->LosCables[p].Valor = map[kPuertosMux[p].IndiceMapa];
@@ -361,6 +387,21 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     map[mapa::wAluOutMem] = static_cast<std::int16_t>(alu_->ValorOUT);
     map[mapa::wAluZFZ] = alu_->LosCables[4].Valor;
 
+    AccesoMemoria(map, traza, irCarga);
+
+    incrementador_->ValorIN = mux_->ValorOUT;
+    incrementador_->TIncrementador::Comportamiento();
+    map[incrementador_->IndiceCableOut] = static_cast<std::int16_t>(incrementador_->ValorOUT);
+
+    if (traza) {
+        Traza("La unidad de control calcula estado siguiente");
+    }
+    uc_->LosCables[puertoUC::Co10].Valor = map[mapa::wIrCO];
+    uc_->LosCables[puertoUC::wFZOut].Valor = map[mapa::wFZOut];
+    uc_->Comportamiento();
+}
+
+inline void TSimuladorVelmo::AccesoMemoria(MapaCables& map, bool traza, bool irCarga) {
     memoria_->LosCables[1].Valor = map[mapa::wMuxoutMem];
     const int direccion = memoria_->LosCables[1].Valor;
     if (traza) {
@@ -384,17 +425,6 @@ void TSimuladorVelmo::Ciclo(bool traza) {
     map[mapa::wMemOutIr] = leido;
     map[mapa::wMoutA] = leido;
     map[mapa::wMoutB] = leido;
-
-    incrementador_->ValorIN = mux_->ValorOUT;
-    incrementador_->TIncrementador::Comportamiento();
-    map[incrementador_->IndiceCableOut] = static_cast<std::int16_t>(incrementador_->ValorOUT);
-
-    if (traza) {
-        Traza("La unidad de control calcula estado siguiente");
-    }
-    uc_->LosCables[puertoUC::Co10].Valor = map[mapa::wIrCO];
-    uc_->LosCables[puertoUC::wFZOut].Valor = map[mapa::wFZOut];
-    uc_->Comportamiento();
 }
 
 void TSimuladorVelmo::EjecutaCiclo() {

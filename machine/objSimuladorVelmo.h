@@ -152,7 +152,19 @@ private:
     template <class I> void RestauraContadores(const I& i);
     void Arranca();
     void CreaElemOrg();
+    /// The control unit the chosen control asks for, with its microprogram when it is configurable.
+    std::unique_ptr<TUnidadControl> CreaUnidadControl(TTipoControl tipo);
+    void ResuelveFilas();
     void Ciclo(bool traza);
+    // The four phases of a cycle, in order, on the datapath's wire values.
+    using MapaCables = std::array<std::int16_t, TOrganizacion::kNumCables>;
+    void FlancoReloj(MapaCables& map, bool traza);
+    void PresentaValores(MapaCables& map);
+    /// True when the IR loads in this cycle (an instruction fetch).
+    bool ComportamientoRegistros(MapaCables& map, bool traza);
+    bool ComportamientoIR(MapaCables& map, bool traza);
+    void ComportamientoCombinacional(MapaCables& map, bool traza, bool irCarga);
+    void AccesoMemoria(MapaCables& map, bool traza, bool irCarga);
     void Traza(const std::string& linea) const;
     void Traza(const char* linea) const;
 
