@@ -7,8 +7,16 @@ set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh"
 
+# Repeated runs on one machine reuse what they compiled before, whatever folder the checkout is in.
+lanzador=()
+if command -v ccache > /dev/null; then
+    export CCACHE_BASEDIR="$raiz"
+    lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 bash "$raiz/scripts/web.sh" --solo-compilar
-cmake -S "$raiz" -B "$raiz/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMO_COMPILACION_WEB="$raiz/build-web"
+cmake -S "$raiz" -B "$raiz/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMO_COMPILACION_WEB="$raiz/build-web" \
+    "${lanzador[@]}"
 cmake --build "$raiz/build"
 ctest --test-dir "$raiz/build" --output-on-failure
 # The web site in Debian's Chromium, headless.
@@ -17,6 +25,6 @@ ctest --test-dir "$raiz/build" --output-on-failure
 # No benchmarks and no libFuzzer targets in this tree: it only runs the tests. The tools under Node were
 # tested above; the sanitizers watch the native code.
 cmake -S "$raiz" -B "$raiz/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE=ON \
-    -DVELMO_GUI=ON -DVELMO_BENCHMARKS=OFF -DVELMO_FUZZ=OFF
+    -DVELMO_GUI=ON -DVELMO_BENCHMARKS=OFF -DVELMO_FUZZ=OFF "${lanzador[@]}"
 cmake --build "$raiz/build-sanitize"
 ctest --test-dir "$raiz/build-sanitize" --output-on-failure -LE web
