@@ -28,11 +28,19 @@ constexpr std::array<std::uint64_t, 256> kBytesDeMascara = [] {
 
 void TOrganizacion::SetActivados(std::uint32_t mascara) {
     static_assert(sizeof(bool) == 1 && kNumCables <= 24 && std::endian::native == std::endian::little);
-    std::array<std::uint64_t, 3> flags{};
-    for (std::size_t k = 0; k < flags.size(); ++k) {
-        flags[k] = kBytesDeMascara[(mascara >> (8 * k)) & 0xFFU];
+    // Whole groups of eight flags stored straight into place, the last group overlapping the one before:
+    // a partial group would go through the stack and read back a store that has not landed yet, which
+    // stalls the cycle.
+    constexpr std::size_t n = std::tuple_size_v<decltype(datos_.activado)>;
+    static_assert(n >= 8);
+    const auto pon = [&](std::size_t desde) {
+        const std::uint64_t ocho = kBytesDeMascara[(mascara >> desde) & 0xFFU];
+        std::memcpy(datos_.activado.data() + desde, &ocho, 8);
+    };
+    for (std::size_t k = 0; k + 8 <= n; k += 8) {
+        pon(k);
     }
-    std::memcpy(datos_.activado.data(), flags.data(), datos_.activado.size());
+    pon(n - 8);
 }
 
 void TOrganizacion::CreaCablesOrg() {

@@ -93,8 +93,9 @@ void Historia::Bits::QuitaPrincipio(std::size_t k) {
     k = std::min(k, n_);
     n_ -= k;
     inicio_ += k;
+    // Bit 0 past a whole word means that word was full.
     while (inicio_ >= 64) {
-        palabras_.pop_front();
+        llenas_.pop_front();
         inicio_ -= 64;
     }
 }
@@ -104,11 +105,12 @@ void Historia::Bits::Recorta(std::size_t k) {
         return;
     }
     n_ = k;
-    const std::size_t fin = n_ + inicio_; // bits in use, counted from the front word's bit 0
-    palabras_.resize((fin + 63) / 64);
-    if (fin % 64 != 0) {
-        palabras_.back() &= (std::uint64_t{1} << (fin % 64)) - 1;
+    const std::size_t fin = n_ + inicio_; // bits in use, counted from the first word's bit 0
+    if (fin / 64 < llenas_.size()) {
+        enCurso_ = llenas_[fin / 64];
+        llenas_.resize(fin / 64);
     }
+    enCurso_ &= (std::uint64_t{1} << (fin % 64)) - 1;
 }
 
 Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64_t ciclosMinimos,
@@ -134,12 +136,13 @@ Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64
     }
     base_ = actual_ = sim_.NumCiclos();
     hastaFoto_ = intervalo_;
+    descarte_ = base_ + intervalo_ + ciclosMinimos_;
     finales_.push_back(sim_.findeinstruccion());
-    sim_.SetObservadorCiclo([this] { Registra(); });
+    sim_.SetHistoria(this);
 }
 
 Historia::~Historia() {
-    sim_.SetObservadorCiclo({});
+    sim_.SetHistoria(nullptr);
 }
 
 void Historia::Vacia() {
@@ -149,26 +152,19 @@ void Historia::Vacia() {
     finales_.push_back(sim_.findeinstruccion());
     base_ = actual_ = sim_.NumCiclos();
     hastaFoto_ = intervalo_;
+    descarte_ = base_ + intervalo_ + ciclosMinimos_;
 }
 
-void Historia::Registra() {
-    const std::int64_t ciclo = sim_.NumCiclos();
-    if (ciclo != actual_ + 1) {
-        Vacia();
-        return;
-    }
-    actual_ = ciclo;
-    finales_.push_back(sim_.findeinstruccion());
-    // Counted down rather than divided: this runs after every cycle.
-    if (--hastaFoto_ == 0) {
+void Historia::CierraBloque() {
+    if (hastaFoto_ == 0) {
         hastaFoto_ = intervalo_;
         fotos_.push_back(sim_.TomaCompacta());
     }
-    // Drop the oldest block while the rest still holds the cycles promised.
-    while (actual_ - (base_ + intervalo_) >= ciclosMinimos_ && fotos_.size() > 1) {
+    while (actual_ >= descarte_ && fotos_.size() > 1) {
         fotos_.pop_front();
         finales_.QuitaPrincipio(static_cast<std::size_t>(intervalo_));
         base_ += intervalo_;
+        descarte_ += intervalo_;
     }
 }
 

@@ -35,9 +35,22 @@ public:
     Historia(const Historia&) = delete;
     Historia& operator=(const Historia&) = delete;
 
-    /// The live simulation just ran a cycle. A cycle that does not follow the last one held (the machine was
-    /// put back some other way) starts the history again from there.
-    void Registra();
+    /// The live simulation just ran a cycle (it calls this itself, after every cycle: kept small and inline).
+    /// A cycle that does not follow the last one held (the machine was put back some other way) starts the
+    /// history again from there.
+    void Registra() {
+        const std::int64_t ciclo = sim_.NumCiclos();
+        if (ciclo != actual_ + 1) [[unlikely]] {
+            Vacia();
+            return;
+        }
+        actual_ = ciclo;
+        finales_.push_back(sim_.findeinstruccion());
+        // Counted down rather than divided.
+        if (--hastaFoto_ == 0 || actual_ >= descarte_) [[unlikely]] {
+            CierraBloque();
+        }
+    }
 
     /// Puts the live simulation back one cycle; false when nothing older is held.
     bool RetrocedeCiclo();
@@ -65,6 +78,8 @@ public:
     bool Recorre(const std::function<void(const TSimuladorVelmo&)>& visita) const;
 
 private:
+    // A snapshot when one is due, and the oldest block dropped once the rest holds the cycles promised.
+    void CierraBloque();
     bool VuelveA(std::int64_t ciclo);
     // The machine at `ciclo` (base_ <= ciclo <= actual_), rebuilt on the silent copy.
     std::optional<TSimuladorVelmo::InstantaneaCompacta> Reconstruye(std::int64_t ciclo) const;
@@ -76,38 +91,44 @@ private:
     int intervalo_;
     std::int64_t base_ = 0;
     std::int64_t actual_ = 0;
-    int hastaFoto_ = 0;                                      // cycles until the next snapshot is due
+    int hastaFoto_ = 0;         // cycles until the next snapshot is due
+    std::int64_t descarte_ = 0; // from this cycle on the oldest block is no longer needed
     std::deque<TSimuladorVelmo::InstantaneaCompacta> fotos_; // fotos_[j] at cycle base_ + j * intervalo_
-    // One bit per cycle, packed, dropped from the front a block at a time.
+    // One bit per cycle, packed: the word being filled apart, the full ones dropped from the front a block
+    // at a time.
     class Bits {
     public:
         void push_back(bool b) {
             const std::size_t p = n_ + inicio_;
-            if (p % 64 == 0) {
-                palabras_.push_back(0);
-            }
-            palabras_[p / 64] |= std::uint64_t{b} << (p % 64);
+            enCurso_ |= std::uint64_t{b} << (p % 64);
             ++n_;
+            if (p % 64 == 63) {
+                llenas_.push_back(enCurso_);
+                enCurso_ = 0;
+            }
         }
         bool operator[](std::size_t i) const {
             const std::size_t p = i + inicio_;
-            return ((palabras_[p / 64] >> (p % 64)) & 1U) != 0;
+            const std::uint64_t w = p / 64 < llenas_.size() ? llenas_[p / 64] : enCurso_;
+            return ((w >> (p % 64)) & 1U) != 0;
         }
         std::size_t size() const { return n_; }
         void clear() {
-            palabras_.clear();
+            llenas_.clear();
+            enCurso_ = 0;
             n_ = inicio_ = 0;
         }
         /// Forgets the first `k` bits.
         void QuitaPrincipio(std::size_t k);
         /// Keeps the first `k` bits.
         void Recorta(std::size_t k);
-        std::size_t Bytes() const { return palabras_.size() * sizeof(std::uint64_t); }
+        std::size_t Bytes() const { return (llenas_.size() + 1) * sizeof(std::uint64_t); }
 
     private:
-        std::deque<std::uint64_t> palabras_;
+        std::deque<std::uint64_t> llenas_;
+        std::uint64_t enCurso_ = 0;
         std::size_t n_ = 0;
-        std::size_t inicio_ = 0; // bit of palabras_.front() that is bit 0
+        std::size_t inicio_ = 0; // bit of the first word that is bit 0
     };
     Bits finales_; // finales_[c - base_]: an instruction ended at cycle c
 };

@@ -1,6 +1,7 @@
 #include "objSimuladorVelmo.h"
 
 #include "CablesMaquina.h"
+#include "Historia.h"
 #include "LineaTraza.h"
 #include "ObjUCCableada.h"
 #include "ObjUCMicroprogramada.h"
@@ -453,8 +454,8 @@ void TSimuladorVelmo::EjecutaCiclo() {
         frameMemoria_->SetFilaActual(static_cast<std::uint16_t>(currentPc_));
     }
     TSimulador::EjecutaCiclo();
-    if (observadorCiclo_) {
-        observadorCiclo_();
+    if (historia_) {
+        historia_->Registra();
     }
 }
 

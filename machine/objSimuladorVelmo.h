@@ -17,10 +17,11 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <variant>
 
 namespace velmo {
+
+class Historia;
 
 class TSimuladorVelmo : public TSimulador {
 public:
@@ -125,9 +126,9 @@ public:
     /// Only for a snapshot of this same simulation; breakpoints stay as they are; the windows repaint.
     void RestauraInstantanea(const Instantanea& i);
 
-    /// Called at the end of every cycle, once the windows were told; an empty function removes it.
-    /// The history of a simulation and the recorded traces of velmo-sim follow the run through it.
-    void SetObservadorCiclo(std::function<void()> observador) { observadorCiclo_ = std::move(observador); }
+    /// The history told of every cycle at its end, once the windows were told; null for none. A direct
+    /// call rather than a general observer: it runs after every cycle.
+    void SetHistoria(Historia* historia) { historia_ = historia; }
 
     /// The datapath signals the state (hard-wired) or microaddress just executed used.
     void AnimaUnidadProceso(int estado, int microdireccion);
@@ -186,7 +187,7 @@ private:
     TMemoria* memoria_ = nullptr;
     TIncrementador* incrementador_ = nullptr;
     std::array<TRegistro*, 5> registros_{};
-    std::function<void()> observadorCiclo_;
+    Historia* historia_ = nullptr;
     std::atomic<bool> detener_ = false;
 
     // Names resolved once: the table entry of each register and of each control-unit port (-1: not shown).

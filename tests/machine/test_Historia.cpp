@@ -227,6 +227,38 @@ TEST_F(PasoAtras, AnInstructionBackEndsWhereThePreviousInstructionEnded) {
     EXPECT_FALSE(h.RetrocedeInstruccion());
 }
 
+TEST_F(PasoAtras, InstructionEndsHoldAcrossManyWordsCutsAndDroppedBlocks) {
+    // Hundreds of cycles: the instruction ends span many packed words, a step back cuts them mid-word and
+    // old blocks are dropped from the front while the run goes on.
+    Abre(ProgramaAleatorio(7));
+    Historia h(*sim, host, 200, 16);
+    std::vector<std::int32_t> fines; // NumCiclos at every instruction end
+    const auto avanza = [&](int instrucciones) {
+        for (int i = 0; i < instrucciones; ++i) {
+            sim->EjecutaInstruccion();
+            fines.push_back(sim->NumCiclos());
+        }
+    };
+    const auto retrocede = [&](int instrucciones) {
+        for (int i = 0; i < instrucciones; ++i) {
+            ASSERT_TRUE(h.RetrocedeInstruccion());
+            fines.pop_back();
+            ASSERT_EQ(sim->NumCiclos(), fines.back()) << i;
+        }
+    };
+    avanza(150);
+    retrocede(13);
+    avanza(40);
+    retrocede(30);
+    avanza(5);
+    // Back to the oldest moment held, never past it.
+    while (h.RetrocedeInstruccion()) {
+        ASSERT_GE(sim->NumCiclos(), h.PrimerCiclo());
+    }
+    EXPECT_EQ(sim->NumCiclos(), h.PrimerCiclo());
+    EXPECT_GT(h.PrimerCiclo(), 0);
+}
+
 TEST_F(PasoAtras, BreakpointsStayAndTheWindowsAreToldToRepaint) {
     Abre(ProgramaAleatorio(7));
     Historia h(*sim, host, 1000, 16);
