@@ -86,14 +86,26 @@ void TVentanaControl::AlAviso(Aviso aviso) {
     }
 }
 
-void TVentanaControl::PintaCables(QPainter& pintor) const {
-    pintor.setRenderHint(QPainter::Antialiasing, false);
-    pintor.setPen(Pen(kRojoCable));
+unsigned TVentanaControl::PorPintar() const {
+    unsigned activos = 0;
     for (int i = 0; i < kNumCablesControl; ++i) {
         if (uc_.Activado(i)) {
+            activos |= 1U << i;
+        }
+    }
+    return activos & ~pintados_;
+}
+
+void TVentanaControl::PintaCables(QPainter& pintor) {
+    pintor.setRenderHint(QPainter::Antialiasing, false);
+    pintor.setPen(Pen(kRojoCable));
+    const unsigned nuevos = PorPintar();
+    for (int i = 0; i < kNumCablesControl; ++i) {
+        if ((nuevos >> i) & 1U) {
             Polilinea(pintor, cables_[static_cast<std::size_t>(i)].puntos);
         }
     }
+    pintados_ |= nuevos;
 }
 
 void TVentanaControl::FormPaint() {
@@ -102,6 +114,7 @@ void TVentanaControl::FormPaint() {
         cables_ = CreaDibujoCablesControl(tipoDibujado_);
     }
     CargaImagen(Recurso(tipoDibujado_));
+    pintados_ = 0;
     if (!EsCableado(tipoDibujado_) && repintaMicroprograma) {
         repintaMicroprograma(uc_.FilaActual());
     }
@@ -117,9 +130,10 @@ void TVentanaControl::ActualizaBitmap() {
         FormPaint();
         return;
     }
-    QPainter pintor(&MiBitmap);
-    PintaCables(pintor);
-    pintor.end();
+    if (PorPintar() != 0) {
+        QPainter pintor(&MiBitmap);
+        PintaCables(pintor);
+    }
     destello_ = false;
     update();
 }

@@ -48,11 +48,16 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    void PintaCables(QPainter& pintor) const;
+    /// Draws the active signals the picture does not show yet: drawing one again would give the same pixels
+    /// (opaque pen, no antialiasing), and this runs after every cycle, also in runs that show nothing.
+    void PintaCables(QPainter& pintor);
+    /// The active signals not drawn yet, one bit each.
+    unsigned PorPintar() const;
 
     TFrameControl& uc_;
     std::array<TRegCable, kNumCablesControl> cables_;
     TTipoControl tipoDibujado_;
+    unsigned pintados_ = 0; // signals already drawn on MiBitmap since it was loaded, one bit each
     bool destello_ = false;
 };
 

@@ -304,6 +304,9 @@ private slots:
         QCOMPARE(Pixel(ventana, 65, 33), kRojo); // only the clock
         motor->EjecutaCiclo();                   // the end of the cycle puts the bitmap back
         QCOMPARE(Pixel(ventana, 120, 209), kRojo);
+        ventana.FormPaint(); // a clean picture draws the signals again, though they were drawn before
+        QCOMPARE(Pixel(ventana, 120, 209), kRojo);
+        QCOMPARE(Pixel(ventana, 65, 33), kRojo);
 
         auto micro = Motor(anfitrion, tMicroprogramado);
         TVentanaControl vMicro(micro->FrameUnidadDeControl());
