@@ -90,9 +90,7 @@ std::size_t Historia::BytesInstantanea(const TSimuladorVelmo::InstantaneaCompact
 }
 
 void Historia::Bits::QuitaPrincipio(std::size_t k) {
-    k = std::min(k, n_);
-    n_ -= k;
-    inicio_ += k;
+    inicio_ += std::min(k, size());
     // Bit 0 past a whole word means that word was full.
     while (inicio_ >= 64) {
         llenas_.pop_front();
@@ -101,16 +99,16 @@ void Historia::Bits::QuitaPrincipio(std::size_t k) {
 }
 
 void Historia::Bits::Recorta(std::size_t k) {
-    if (k >= n_) {
+    if (k >= size()) {
         return;
     }
-    n_ = k;
-    const std::size_t fin = n_ + inicio_; // bits in use, counted from the first word's bit 0
+    const std::size_t fin = k + inicio_; // bits kept, counted from the first word's bit 0
     if (fin / 64 < llenas_.size()) {
         enCurso_ = llenas_[fin / 64];
         llenas_.resize(fin / 64);
     }
-    enCurso_ &= (std::uint64_t{1} << (fin % 64)) - 1;
+    fin_ = static_cast<unsigned>(fin % 64);
+    enCurso_ &= (std::uint64_t{1} << fin_) - 1;
 }
 
 Historia::Historia(TSimuladorVelmo& sim, AnfitrionMaquina& anfitrion, std::int64_t ciclosMinimos,

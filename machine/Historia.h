@@ -2,7 +2,7 @@
 // The history of one simulation, so the user can step back a cycle or an instruction. It keeps a full
 // snapshot every `intervalo` cycles and one bit per cycle (an instruction ended there); any moment in between
 // is rebuilt by replaying the cycles after the snapshot before it on a second, silent copy of the machine
-// opened from the same executable bytes. Snapshots hold values only (about 1.5 KB each); a full copy of
+// opened from the same executable bytes. Snapshots hold values only (about 1 KB each); a full copy of
 // the machine with its texts would take some 30 KB.
 
 #include "objSimuladorVelmo.h"
@@ -23,7 +23,7 @@ public:
     /// Cycles held at least (older ones are dropped a block at a time).
     static constexpr std::int64_t kCiclosMinimos = 1'000'000;
     /// What the snapshots may take for kCiclosMinimos cycles; the interval grows until they fit.
-    static constexpr std::size_t kMemoriaMaxima = 2u << 20;
+    static constexpr std::size_t kMemoriaMaxima = 1u << 20;
 
     /// Follows `sim` from its current moment on (it becomes the oldest one held). `anfitrion` is the live
     /// simulation's host: replayed cycles ask it for the ALU options, as the live ones do, and show nothing.
@@ -99,12 +99,11 @@ private:
     class Bits {
     public:
         void push_back(bool b) {
-            const std::size_t p = n_ + inicio_;
-            enCurso_ |= std::uint64_t{b} << (p % 64);
-            ++n_;
-            if (p % 64 == 63) {
+            enCurso_ |= std::uint64_t{b} << fin_;
+            if (++fin_ == 64) {
                 llenas_.push_back(enCurso_);
                 enCurso_ = 0;
+                fin_ = 0;
             }
         }
         bool operator[](std::size_t i) const {
@@ -112,11 +111,11 @@ private:
             const std::uint64_t w = p / 64 < llenas_.size() ? llenas_[p / 64] : enCurso_;
             return ((w >> (p % 64)) & 1U) != 0;
         }
-        std::size_t size() const { return n_; }
+        std::size_t size() const { return llenas_.size() * 64 + fin_ - inicio_; }
         void clear() {
             llenas_.clear();
             enCurso_ = 0;
-            n_ = inicio_ = 0;
+            fin_ = inicio_ = 0;
         }
         /// Forgets the first `k` bits.
         void QuitaPrincipio(std::size_t k);
@@ -127,7 +126,7 @@ private:
     private:
         std::deque<std::uint64_t> llenas_;
         std::uint64_t enCurso_ = 0;
-        std::size_t n_ = 0;
+        unsigned fin_ = 0;       // bits in use in enCurso_
         std::size_t inicio_ = 0; // bit of the first word that is bit 0
     };
     Bits finales_; // finales_[c - base_]: an instruction ended at cycle c
