@@ -122,6 +122,63 @@ std::array<CableDibujo, kNumCablesControl> DatosCablesControl(TTipoControl tipo)
     return cables;
 }
 
+const MapaEstados* MapaEstadosDe(TTipoControl tipo) {
+    static constexpr MapaEstados kNormal{"Diagrama de estados",
+                                         "ESTADOSNORMAL.svg",
+                                         {{
+                                             {"MX1", "0X111X111X11"},
+                                             {"MX0", "0X000X111X11"},
+                                             {"ALU1", "XXXXXXX0X01X"},
+                                             {"ALU0", "XXXXXXX0X10X"},
+                                             {"L/E", "000000010010"},
+                                             {"PC <- @+1", "100000000001"},
+                                             {"IR <- M", "100000000001"},
+                                             {"A <- M", "000000101000"},
+                                             {"B <- M", "001110000000"},
+                                             {"FZ <- Z", "000000010110"},
+                                         }}};
+    static constexpr MapaEstados kOptimizada{"U.C. Cableada Optimizada: Máquina de Estados y Señales ",
+                                             "ESTADOSOPTIMIZADA.svg",
+                                             {{
+                                                 {"MX1", "01111X1"},
+                                                 {"MX0", "00111X1"},
+                                                 {"ALU1", "XXXX001"},
+                                                 {"ALU0", "XXXX010"},
+                                                 {"L/E", "0000101"},
+                                                 {"PC <- @+1", "1010000"},
+                                                 {"IR <- M", "1010000"},
+                                                 {"A <- M", "0001000"},
+                                                 {"B <- M", "0100100"},
+                                                 {"FZ <- Z", "0000111"},
+                                             }}};
+    static constexpr MapaEstados kModificada{"Diagrama de estados",
+                                             "ESTADOSVL1MODIF.svg",
+                                             {{
+                                                 {"MX1", "01111X111111"},
+                                                 {"MX0", "00111X111111"},
+                                                 {"ALU1", "XXXX0011X1X0"},
+                                                 {"ALU0", "XXXX0101X0X0"},
+                                                 {"L/E", "000010110100"},
+                                                 {"PC <- @+1", "101000001000"},
+                                                 {"IR <- M", "101000000000"},
+                                                 {"A <- M", "000100000010"},
+                                                 {"B <- M", "010000001000"},
+                                                 {"FZ <- Z", "000011100001"},
+                                             }}};
+    switch (tipo) {
+    case tnormal:
+        return &kNormal;
+    case toptimizado:
+        return &kOptimizada;
+    case TVL1Modif:
+        return &kModificada;
+    case tMicroprogramado:
+    case TMicroprogramable:
+        break;
+    }
+    return nullptr;
+}
+
 std::string_view ImagenUnidadControl(TTipoControl tipo) {
     switch (tipo) {
     case tnormal:

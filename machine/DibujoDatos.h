@@ -47,6 +47,23 @@ std::string_view ImagenUnidadControl(TTipoControl tipo);
 inline constexpr int kAnchoUnidadControl = 325;
 inline constexpr int kAltoUnidadControl = 228;
 
+/// One output of a hard-wired unit's state diagram: its name and its value in each state ("X" = don't care).
+struct FilaSalidas {
+    std::string_view nombre;
+    std::string_view valores; // one character per state
+};
+
+/// The state diagram a click on a hard-wired unit's ROM opens: its caption, its picture (a file of
+/// resources/) and the list of its control outputs per state, top to bottom. The lists are explanation for
+/// the student, kept as they were written for them.
+struct MapaEstados {
+    std::string_view titulo;
+    std::string_view imagen;
+    std::array<FilaSalidas, 10> salidas;
+};
+/// The state diagram of `tipo`; null for the microprogrammed units, which have none.
+const MapaEstados* MapaEstadosDe(TTipoControl tipo);
+
 /// The context help ("¿Qué es esto?") of each simulation window.
 enum class VentanaAyuda {
     UnidadProceso,

@@ -11,57 +11,9 @@
 
 namespace velmo {
 
-const std::array<FilaSalidas, 10>& SalidasUCOptimizada() {
-    static const std::array<FilaSalidas, 10> filas{{
-        {"MX1", "01111X1"},
-        {"MX0", "00111X1"},
-        {"ALU1", "XXXX001"},
-        {"ALU0", "XXXX010"},
-        {"L/E", "0000101"},
-        {"PC <- @+1", "1010000"},
-        {"IR <- M", "1010000"},
-        {"A <- M", "0001000"},
-        {"B <- M", "0100100"},
-        {"FZ <- Z", "0000111"},
-    }};
-    return filas;
-}
-
-const std::array<FilaSalidas, 10>& SalidasUCNormal() {
-    static const std::array<FilaSalidas, 10> filas{{
-        {"MX1", "0X111X111X11"},
-        {"MX0", "0X000X111X11"},
-        {"ALU1", "XXXXXXX0X01X"},
-        {"ALU0", "XXXXXXX0X10X"},
-        {"L/E", "000000010010"},
-        {"PC <- @+1", "100000000001"},
-        {"IR <- M", "100000000001"},
-        {"A <- M", "000000101000"},
-        {"B <- M", "001110000000"},
-        {"FZ <- Z", "000000010110"},
-    }};
-    return filas;
-}
-
-const std::array<FilaSalidas, 10>& SalidasUcVl1Modif() {
-    static const std::array<FilaSalidas, 10> filas{{
-        {"MX1", "01111X111111"},
-        {"MX0", "00111X111111"},
-        {"ALU1", "XXXX0011X1X0"},
-        {"ALU0", "XXXX0101X0X0"},
-        {"L/E", "000010110100"},
-        {"PC <- @+1", "101000001000"},
-        {"IR <- M", "101000000000"},
-        {"A <- M", "000100000010"},
-        {"B <- M", "010000001000"},
-        {"FZ <- Z", "000011100001"},
-    }};
-    return filas;
-}
-
-TMapaUC::TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, QWidget* padre)
-    : QDialog(padre) {
-    setWindowTitle(QString::fromUtf8(forma.titulo));
+TMapaUC::TMapaUC(const Forma& forma, const MapaEstados& mapa, QWidget* padre) : QDialog(padre) {
+    const auto& filas = mapa.salidas;
+    setWindowTitle(QString::fromUtf8(mapa.titulo.data(), static_cast<qsizetype>(mapa.titulo.size())));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(forma.cliente);
@@ -113,7 +65,9 @@ TMapaUC::TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, Q
         panel->setPalette(azul);
     }
     auto* imagen = new QLabel(panel);
-    imagen->setPixmap(ImagenSvg(QString::fromUtf8(forma.imagen), forma.tamanoImagen, devicePixelRatioF()));
+    const QString recurso = QStringLiteral(":/velmo/") +
+                            QString::fromUtf8(mapa.imagen.data(), static_cast<qsizetype>(mapa.imagen.size()));
+    imagen->setPixmap(ImagenSvg(recurso, forma.tamanoImagen, devicePixelRatioF()));
     imagen->setGeometry(QRect(QPoint(1, 1), forma.panel.size() - QSize(2, 2)));
     imagen->setAlignment(Qt::AlignCenter);
 
@@ -125,36 +79,15 @@ TMapaUC::TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, Q
 }
 
 TMapaUCNormal::TMapaUCNormal(QWidget* padre)
-    : TMapaUC({"Diagrama de estados",
-               {536, 553},
-               {16, 16, 417, 169},
-               {16, 192, 417, 345},
-               {448, 15},
-               ":/velmo/ESTADOSNORMAL.svg",
-               {417, 345},
-               true},
-              SalidasUCNormal(), padre) {}
+    : TMapaUC({{536, 553}, {16, 16, 417, 169}, {16, 192, 417, 345}, {448, 15}, {417, 345}, true},
+              *MapaEstadosDe(tnormal), padre) {}
 
 TMapaUCOptimizada::TMapaUCOptimizada(QWidget* padre)
-    : TMapaUC({"U.C. Cableada Optimizada: Máquina de Estados y Señales ",
-               {716, 345},
-               {16, 16, 273, 169},
-               {304, 16, 395, 315},
-               {16, 303},
-               ":/velmo/ESTADOSOPTIMIZADA.svg",
-               {395, 315},
-               false},
-              SalidasUCOptimizada(), padre) {}
+    : TMapaUC({{716, 345}, {16, 16, 273, 169}, {304, 16, 395, 315}, {16, 303}, {395, 315}, false},
+              *MapaEstadosDe(toptimizado), padre) {}
 
 TMapaUcVl1Modif::TMapaUcVl1Modif(QWidget* padre)
-    : TMapaUC({"Diagrama de estados",
-               {537, 569},
-               {16, 16, 417, 169},
-               {16, 192, 417, 361},
-               {448, 15},
-               ":/velmo/ESTADOSVL1MODIF.svg",
-               {417, 361},
-               true},
-              SalidasUcVl1Modif(), padre) {}
+    : TMapaUC({{537, 569}, {16, 16, 417, 169}, {16, 192, 417, 361}, {448, 15}, {417, 361}, true},
+              *MapaEstadosDe(TVL1Modif), padre) {}
 
 } // namespace velmo

@@ -1,28 +1,15 @@
 #pragma once
 // The state diagrams of the three hard-wired control units, each with the list of its control outputs
-// per state. The lists are explanation for the student, kept as they were written for them.
+// per state (the core's MapaEstados; the browser page shows the same).
+
+#include "DibujoDatos.h"
 
 #include <QDialog>
-
-#include <array>
-#include <string_view>
-#include <vector>
 
 class QPushButton;
 class QTableWidget;
 
 namespace velmo {
-
-/// One output row: its name and its value in each state ("X" = don't care).
-struct FilaSalidas {
-    std::string_view nombre;
-    std::string_view valores; // one character per state
-};
-
-/// The rows of each unit's list, top to bottom.
-const std::array<FilaSalidas, 10>& SalidasUCNormal();
-const std::array<FilaSalidas, 10>& SalidasUCOptimizada();
-const std::array<FilaSalidas, 10>& SalidasUcVl1Modif();
 
 /// A state-diagram window: list of outputs per state, the diagram picture, "Volver".
 class TMapaUC : public QDialog {
@@ -33,16 +20,14 @@ public:
 
 protected:
     struct Forma {
-        const char* titulo;
         QSize cliente;
         QRect lista;
         QRect panel;
         QPoint boton;
-        const char* imagen;
         QSize tamanoImagen;
         bool fondoAzul;
     };
-    TMapaUC(const Forma& forma, const std::array<FilaSalidas, 10>& filas, QWidget* padre);
+    TMapaUC(const Forma& forma, const MapaEstados& mapa, QWidget* padre);
 };
 
 class TMapaUCNormal : public TMapaUC {

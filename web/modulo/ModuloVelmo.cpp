@@ -532,6 +532,25 @@ val PolilineaJs(const std::vector<PuntoDibujo>& puntos) {
     return v;
 }
 
+val MapaEstadosJs(TTipoControl tipo) {
+    const MapaEstados* mapa = MapaEstadosDe(tipo);
+    if (mapa == nullptr) {
+        return val::null();
+    }
+    val m = val::object();
+    m.set("titulo", std::string(mapa->titulo));
+    m.set("imagen", std::string(mapa->imagen));
+    val salidas = val::array();
+    for (const FilaSalidas& f : mapa->salidas) {
+        val fila = val::object();
+        fila.set("nombre", std::string(f.nombre));
+        fila.set("valores", std::string(f.valores));
+        salidas.call<void>("push", fila);
+    }
+    m.set("salidas", salidas);
+    return m;
+}
+
 val DibujoJs() {
     val dibujo = val::object();
     val cablesUP = val::array();
@@ -570,6 +589,7 @@ val DibujoJs() {
             cables.call<void>("push", PolilineaJs(c.puntos));
         }
         u.set("cables", cables);
+        u.set("mapaEstados", MapaEstadosJs(t));
         unidades.call<void>("push", u);
     }
     dibujo.set("unidadesControl", unidades);

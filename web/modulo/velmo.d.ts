@@ -118,6 +118,10 @@ export interface Token { inicio: number; longitud: number; clase: ClaseToken; }
 /** color/fondo '#rrggbb', or null for the editor's default. */
 export interface EstiloToken { clase: ClaseToken; color: string | null; fondo: string | null; negrita: boolean; cursiva: boolean; }
 
+/** A hard-wired unit's state diagram: caption, picture (resources/*.svg) and its control outputs per state,
+ *  top to bottom; `valores` has one character per state ('0', '1' or 'X' for don't care). */
+export interface MapaEstados { titulo: string; imagen: string; salidas: { nombre: string; valores: string }[]; }
+
 /** Drawing data of the diagrams, the same tables the desktop's windows draw from (moved to a Qt-free place). */
 export interface Dibujo {
   imagenUP: string; anchoUP: number; altoUP: number;   // 'VELMO.svg', 580 x 610
@@ -125,8 +129,12 @@ export interface Dibujo {
   cablesUP: { nombre: string; bits: number; puntos: [number, number][] }[];
   /** The probes of the datapath: which signal, lead from/to and label box position. */
   sondas: { senal: number; origen: [number, number]; destino: [number, number]; caja: [number, number] }[];
-  /** Per control kind, the control-unit picture's name (resources/*.svg), size and its five lines' polylines. */
-  unidadesControl: { control: TipoControl; imagen: string; ancho: number; alto: number; cables: [number, number][][] }[];
+  /** Per control kind, the control-unit picture's name (resources/*.svg), size and its five lines' polylines;
+   *  for the hard-wired kinds, the state diagram a click on the ROM opens (null for the microprogrammed). */
+  unidadesControl: {
+    control: TipoControl; imagen: string; ancho: number; alto: number; cables: [number, number][][];
+    mapaEstados: MapaEstados | null;
+  }[];
   /** Context-help texts of each window, as the desktop shows them. Keys: unidadProceso, unidadControl, memoria,
    *  registros, senalesMemoria, senalesControl, estado. */
   ayudas: Record<string, string>;

@@ -147,6 +147,17 @@ describe('simulador', () => {
     await p.waitForSelector('body[data-simulacion="parada"]');
     assert.deepEqual(await estadoPagina(p), parada);
     guardaCaptura('breakpoint-escritorio.png', await p.screenshot());
+
+    // A click on the ROM opens the state diagram with its outputs per state, as on the desktop.
+    const uc = p.locator('svg.unidad-control');
+    const caja = await uc.boundingBox();
+    await uc.click({ position: { x: (190 * caja.width) / 325, y: (60 * caja.height) / 228 } });
+    const mapa = p.locator('dialog[open] table.salidas-estados');
+    assert.equal(await mapa.locator('thead th').last().textContent(), 's11');
+    assert.equal(await mapa.locator('tbody tr').count(), 10);
+    assert.equal(await mapa.locator('tbody tr:has-text("PC <- @+1") td').last().textContent(), '1');
+    guardaCaptura('mapa-estados.png', await p.screenshot());
+    await p.click('dialog[open] button:has-text("Volver")');
     assert.deepEqual(p.errores, []);
     await p.context().close();
   });

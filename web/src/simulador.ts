@@ -7,6 +7,7 @@ import type {
   Dibujo,
   EjecucionPorTramos,
   Foto,
+  MapaEstados,
   ModuloVelmo,
   ResultadoEjecucion,
   Simulacion,
@@ -672,20 +673,8 @@ export class Simulador {
       return;
     }
     if (x > 97 && x < 285 && y > 15 && y < 105) {
-      const imagen = {
-        normal: 'ESTADOSNORMAL',
-        optimizado: 'ESTADOSOPTIMIZADA',
-        modificado: 'ESTADOSVL1MODIF',
-      }[foto.control as string];
-      const titulo =
-        foto.control === 'optimizado'
-          ? 'U.C. Cableada Optimizada: Máquina de Estados y Señales '
-          : 'Diagrama de estados';
-      if (imagen)
-        ventanaInformativa(
-          titulo,
-          elemento('img', { src: `imagenes/${imagen}.svg`, alt: titulo, class: 'mapa grande' }),
-        );
+      const mapa = this.dibujo.unidadesControl.find((u) => u.control === foto.control)?.mapaEstados;
+      if (mapa) ventanaInformativa(mapa.titulo, mapaEstados(mapa));
     }
   }
 
@@ -698,4 +687,26 @@ export class Simulador {
       'text/plain',
     );
   }
+}
+
+/** A hard-wired unit's state diagram as the desktop shows it: its outputs per state above (or beside, for the
+ *  optimized unit) the picture. */
+function mapaEstados(mapa: MapaEstados): HTMLElement {
+  const estados = mapa.salidas[0]?.valores.length ?? 0;
+  const cabecera = elemento('tr', {}, elemento('th'));
+  for (let e = 0; e < estados; e++) cabecera.append(elemento('th', {}, `s${e}`));
+  const tabla = elemento('table', { class: 'salidas-estados' }, elemento('thead', {}, cabecera));
+  const cuerpo = elemento('tbody');
+  for (const fila of mapa.salidas) {
+    const tr = elemento('tr', {}, elemento('th', {}, fila.nombre));
+    for (const valor of fila.valores) tr.append(elemento('td', {}, valor));
+    cuerpo.append(tr);
+  }
+  tabla.append(cuerpo);
+  return elemento(
+    'div',
+    { class: estados < 10 ? 'mapa-estados lado' : 'mapa-estados' },
+    tabla,
+    elemento('img', { src: `imagenes/${mapa.imagen}`, alt: mapa.titulo, class: 'mapa grande' }),
+  );
 }
