@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
     std::printf("ciclo dibujado: %.3f ms de CPU (mediana de 5 tandas de %d)\n", tandas[2], dibujados / 5);
     std::fflush(stdout);
 
-    // A million cycles of history behind the open simulation, run as a run that shows nothing until its end
-    // does ("Lo más rápido posible"): the windows are told of every cycle and paint once.
+    // A million cycles of history behind the open simulation, run the way "Lo más rápido posible" runs them:
+    // the windows are told of every cycle and paint once, at the end.
     const double inicioRapido = SegundosCpu();
     sim->Motor().EjecutaCiclos(historia);
     QApplication::processEvents();

@@ -703,6 +703,7 @@ function mapaEstados(mapa: MapaEstados): HTMLElement {
     cuerpo.append(tr);
   }
   tabla.append(cuerpo);
+  // The optimized unit's short list (7 states) sits beside its picture, the 12-state ones above it.
   return elemento(
     'div',
     { class: estados < 10 ? 'mapa-estados lado' : 'mapa-estados' },
