@@ -86,20 +86,20 @@ void TVentanaControl::AlAviso(Aviso aviso) {
     }
 }
 
-unsigned TVentanaControl::PorPintar() const {
-    unsigned activos = 0;
+void TVentanaControl::PintaCables() {
+    unsigned nuevos = 0;
     for (int i = 0; i < kNumCablesControl; ++i) {
         if (uc_.Activado(i)) {
-            activos |= 1U << i;
+            nuevos |= 1U << i;
         }
     }
-    return activos & ~pintados_;
-}
-
-void TVentanaControl::PintaCables(QPainter& pintor) {
+    nuevos &= ~pintados_;
+    if (nuevos == 0) {
+        return;
+    }
+    QPainter pintor(&MiBitmap);
     pintor.setRenderHint(QPainter::Antialiasing, false);
     pintor.setPen(Pen(kRojoCable));
-    const unsigned nuevos = PorPintar();
     for (int i = 0; i < kNumCablesControl; ++i) {
         if ((nuevos >> i) & 1U) {
             Polilinea(pintor, cables_[static_cast<std::size_t>(i)].puntos);
@@ -118,9 +118,7 @@ void TVentanaControl::FormPaint() {
     if (!EsCableado(tipoDibujado_) && repintaMicroprograma) {
         repintaMicroprograma(uc_.FilaActual());
     }
-    QPainter pintor(&MiBitmap);
-    PintaCables(pintor);
-    pintor.end();
+    PintaCables();
     destello_ = false;
     update();
 }
@@ -130,10 +128,7 @@ void TVentanaControl::ActualizaBitmap() {
         FormPaint();
         return;
     }
-    if (PorPintar() != 0) {
-        QPainter pintor(&MiBitmap);
-        PintaCables(pintor);
-    }
+    PintaCables();
     destello_ = false;
     update();
 }

@@ -48,11 +48,9 @@ protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    /// Draws the active signals the picture does not show yet: drawing one again would give the same pixels
-    /// (opaque pen, no antialiasing), and this runs after every cycle, also in runs that show nothing.
-    void PintaCables(QPainter& pintor);
-    /// The active signals not drawn yet, one bit each.
-    unsigned PorPintar() const;
+    /// Draws on MiBitmap the active signals it does not show yet: drawing one again would give the same
+    /// pixels (opaque pen, no antialiasing), and this runs after every cycle, also in runs that show nothing.
+    void PintaCables();
 
     TFrameControl& uc_;
     std::array<TRegCable, kNumCablesControl> cables_;
